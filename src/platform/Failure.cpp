@@ -1,0 +1,9 @@
+#include "platform/Failure.h"
+
+namespace tavrel {
+
+void Fail(const std::string& sReason) {
+    throw StepFailure(sReason);
+}
+
+}  // namespace tavrel

@@ -1,0 +1,39 @@
+#include "platform/qt/OffscreenGui.h"
+
+#include <QGuiApplication>
+#include <QtGlobal>
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
+namespace tavrel::qt {
+
+namespace {
+// The platform has to be chosen before the application object exists.
+int& ChooseOffscreen(int& argc) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        // Qt wants a private runtime folder and complains on every start without one.
+        const auto dir = std::filesystem::temp_directory_path() /
+                         ("tavrel-runtime-" + std::to_string(::getuid()));
+        std::error_code ignored;
+        std::filesystem::create_directories(dir, ignored);
+        std::filesystem::permissions(dir, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::replace, ignored);
+        qputenv("XDG_RUNTIME_DIR", dir.string().c_str());
+    }
+    return argc;
+}
+}  // namespace
+
+struct OffscreenGui::Impl {
+    Impl(int& argc, char** argv) : app(ChooseOffscreen(argc), argv) {}
+    QGuiApplication app;
+};
+
+OffscreenGui::OffscreenGui(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}
+
+OffscreenGui::~OffscreenGui() = default;
+
+}  // namespace tavrel::qt

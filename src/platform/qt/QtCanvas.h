@@ -1,0 +1,12 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/Canvas.h"
+
+namespace tavrel::qt {
+
+// A canvas on a QImage: pixels in 32-bit RGB, text with QPainter in the surface's font.
+std::unique_ptr<Canvas> MakeCanvas(int32_t width, int32_t height, uint32_t fillPixel);
+
+}  // namespace tavrel::qt
