@@ -265,6 +265,7 @@ TEST_F(MenuItemTest, WithoutSurfacesOrWithAbsurdNumbersNothingBreaks) {
 
     item.Index(INT32_MAX);
     item.PaintButton(INT32_MIN, INT32_MAX, INT32_MAX, INT32_MAX);  // every sum overflows
+    bar = NewSurface(120, 300);
     item = MakeItem(1);
     EXPECT_TRUE(item.PaintButton(1, INT32_MAX, 1, 300));
     EXPECT_TRUE(AllAre(*bar, {44, 32, 76, 64}, kBg)) << "no icon row past the 32-bit range is read";
