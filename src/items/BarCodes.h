@@ -44,5 +44,6 @@ constexpr int32_t kItemBorderSide = kIconSize + 4;
 // The bar's background, and the colour of item captions.
 constexpr Color kBarBackground = SystemColor(SystemColorIndex::ButtonShadow);
 constexpr Color kItemCaptionColor = kWhite;
+constexpr Color kButtonCaptionColor = SystemColor(SystemColorIndex::ButtonText);
 
 }  // namespace tavrel
