@@ -11,32 +11,19 @@ MenuItem& MenuItems::Add(std::string sCaption, int32_t lIndex, int32_t lButtonHe
     item->Index(lIndex);
     item->ButtonHeight(lButtonHeight);
     item->Button(std::move(picIcon));
-    MenuItem& added = *item;
-    const int64_t count = Count();
-    if (count == 0 || lIndex == count + 1) {
-        colItems_.push_back(std::move(item));
-    } else if (lIndex == 1) {
-        colItems_.insert(colItems_.begin(), std::move(item));
-    } else if (lIndex >= 2 && lIndex <= count) {
-        colItems_.insert(colItems_.begin() + (lIndex - 1), std::move(item));
-    } else {
-        rejected_ = std::move(item);
-        return added;
-    }
-    rejected_.reset();
-    return added;
+    return colItems_.Insert(lIndex, std::move(item));
 }
 
 void MenuItems::Delete(int32_t lIndex) {
-    if (Item(lIndex) != nullptr) colItems_.erase(colItems_.begin() + (lIndex - 1));
+    colItems_.Remove(lIndex);
 }
 
 MenuItem* MenuItems::Item(int32_t lIndex) {
-    return lIndex >= 1 && lIndex <= Count() ? colItems_[lIndex - 1].get() : nullptr;
+    return colItems_.Item(lIndex);
 }
 
 const MenuItem* MenuItems::Item(int32_t lIndex) const {
-    return lIndex >= 1 && lIndex <= Count() ? colItems_[lIndex - 1].get() : nullptr;
+    return colItems_.Item(lIndex);
 }
 
 bool MenuItems::Paint(int32_t lTopMenuItemDisplayed, int32_t lIconStart, int32_t lMenuCur,

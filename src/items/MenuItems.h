@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "items/MenuItem.h"
+#include "platform/Collection.h"
 #include "platform/Picture.h"
 
 namespace tavrel {
@@ -24,7 +24,7 @@ class MenuItems {
     // Outside 1 to Count: no item.
     MenuItem* Item(int32_t lIndex);
     const MenuItem* Item(int32_t lIndex) const;
-    int32_t Count() const { return static_cast<int32_t>(colItems_.size()); }
+    int32_t Count() const { return colItems_.Count(); }
 
     // Paints every item; the answer is the last item's (false for an empty list).
     bool Paint(int32_t lTopMenuItemDisplayed, int32_t lIconStart, int32_t lMenuCur, int32_t lClipY);
@@ -36,8 +36,7 @@ class MenuItems {
     int32_t LastDownIndex() const { return LastDownIndex_; }
 
   private:
-    std::vector<std::unique_ptr<MenuItem>> colItems_;
-    std::unique_ptr<MenuItem> rejected_;
+    Collection<MenuItem> colItems_;
     int32_t LastDownIndex_ = 0;
 };
 

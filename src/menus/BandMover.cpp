@@ -4,8 +4,16 @@
 
 #include "platform/Checked.h"
 #include "platform/Gdi.h"
+#include "platform/Rounding.h"
 
 namespace tavrel {
+
+BandMover::BandMover(Surface& picMenu, Surface& picCache, int32_t buttonHeight)
+    : picMenu_(picMenu), picCache_(picCache), buttonHeight_(buttonHeight) {
+    picMenu_.ScaleMode(ScaleUnit::Pixels);
+    width_ = RoundHalfEven(picMenu_.ScaleWidth());
+    height_ = RoundHalfEven(picMenu_.ScaleHeight());
+}
 
 void BandMover::Copy(int32_t fromRow, int32_t toRow, int32_t height) {
     BitBlt(picMenu_.hDC(), 0, toRow, width_, height, picMenu_.hDC(), 0, fromRow, SRCCOPY);

@@ -11,10 +11,13 @@ namespace tavrel {
 // copied onto itself, and rows filled with background taken from the icon cache. Rows outside
 // the surface, as source or destination, are not copied.
 class BandMover {
-public:
-    // The icon cache holds background in rows ButtonHeight + 3 and + 4.
-    BandMover(Surface& picMenu, Surface& picCache, int32_t width, int32_t buttonHeight)
-        : picMenu_(picMenu), picCache_(picCache), width_(width), buttonHeight_(buttonHeight) {}
+  public:
+    // Sets the visible surface to pixels and takes its size; the icon cache holds background in
+    // rows buttonHeight + 3 and + 4.
+    BandMover(Surface& picMenu, Surface& picCache, int32_t buttonHeight);
+
+    int32_t Width() const { return width_; }
+    int32_t Height() const { return height_; }
 
     void Copy(int32_t fromRow, int32_t toRow, int32_t height);
     // Fills `rows` rows (1 or 2) from row `row` with background, but none outside
@@ -24,10 +27,11 @@ public:
     // A frame is complete: whoever shows the surface may show it now.
     void Present() { picMenu_.PresentFrame(); }
 
-private:
+  private:
     Surface& picMenu_;
     Surface& picCache_;
-    int32_t width_;
+    int32_t width_ = 0;
+    int32_t height_ = 0;
     int32_t buttonHeight_;
 };
 

@@ -29,32 +29,19 @@ VMenu& Menus::Add(std::string sCaption, int32_t lIndex, std::shared_ptr<Surface>
     menu->Index(lIndex);
     menu->Control(std::move(picMenu));
     menu->ButtonHeight(ButtonHeight_);
-    VMenu& added = *menu;
-    const int64_t count = Count();
-    if (count == 0 || lIndex == count + 1) {
-        colMenus_.push_back(std::move(menu));
-    } else if (lIndex == 1) {
-        colMenus_.insert(colMenus_.begin(), std::move(menu));
-    } else if (lIndex >= 2 && lIndex <= count) {
-        colMenus_.insert(colMenus_.begin() + (lIndex - 1), std::move(menu));
-    } else {
-        rejected_ = std::move(menu);
-        return added;
-    }
-    rejected_.reset();
-    return added;
+    return colMenus_.Insert(lIndex, std::move(menu));
 }
 
 void Menus::Delete(int32_t lIndex) {
-    if (Item(lIndex) != nullptr) colMenus_.erase(colMenus_.begin() + (lIndex - 1));
+    colMenus_.Remove(lIndex);
 }
 
 VMenu* Menus::Item(int32_t lIndex) {
-    return lIndex >= 1 && lIndex <= Count() ? colMenus_[lIndex - 1].get() : nullptr;
+    return colMenus_.Item(lIndex);
 }
 
 const VMenu* Menus::Item(int32_t lIndex) const {
-    return lIndex >= 1 && lIndex <= Count() ? colMenus_[lIndex - 1].get() : nullptr;
+    return colMenus_.Item(lIndex);
 }
 
 void Menus::MoveMenu(int32_t /*lCurIndex*/, int32_t /*lNewIndex*/) {}
@@ -71,7 +58,8 @@ void Menus::Caption(int32_t lIndex, std::string sNewValue) {
 
 int32_t Menus::TotalMenuItems() const {
     int32_t total = 0;
-    for (const auto& menu : colMenus_) Step([&] { total = checked::Add(total, menu->MenuItemCount()); });
+    for (const auto& menu : colMenus_)
+        Step([&] { total = checked::Add(total, menu->MenuItemCount()); });
     return total;
 }
 
@@ -88,8 +76,9 @@ void Menus::PositionMenuButtons() {
         Step([&] {
             const int32_t i = menu->Index();
             const int32_t top =
-                i <= MenuCur_ ? Mul(Sub(i, 1), ButtonHeight_)
-                              : Sub(SurfaceHeight(), Mul(checked::Add(Sub(Count(), i), 1), ButtonHeight_));
+                i <= MenuCur_
+                    ? Mul(Sub(i, 1), ButtonHeight_)
+                    : Sub(SurfaceHeight(), Mul(checked::Add(Sub(Count(), i), 1), ButtonHeight_));
             Unwrap(menu->ButtonTop(top));
         });
     }
@@ -103,7 +92,7 @@ int32_t Menus::GetIconStart() const {
     int32_t start = 0;
     for (int32_t i = 1; i < MenuCur_ && i <= Count(); ++i)
         start = checked::Add(start, Item(i)->MenuItemCount());
-    VMenu& open = Require(const_cast<Menus*>(this)->Item(MenuCur_), "open menu");
+    VMenu& open = Require(colMenus_.Item(MenuCur_), "open menu");
     return Sub(checked::Add(start, open.TopMenuItem()), 1);
 }
 
@@ -111,7 +100,9 @@ void Menus::PaintCurrentItems() {
     Step([&] { OpenMenu().PaintItems(GetIconStart(), MenuCur_, GetClipY(), Count()); });
 }
 
-VMenu& Menus::OpenMenu() { return Require(Item(MenuCur_), "open menu"); }
+VMenu& Menus::OpenMenu() {
+    return Require(Item(MenuCur_), "open menu");
+}
 
 // --- painting and hit testing -------------------------------------------------------------------
 
@@ -205,17 +196,16 @@ ErrorOr<int32_t> Menus::MouseProcess(int16_t iMousePosition, int32_t X, int32_t 
 void Menus::SlideMenusUp() {
     Step([&] {
         if (Count() == 0 || picMenu_ == nullptr || picCache_ == nullptr) return;
-        Surface& menu = *picMenu_;
-        menu.ScaleMode(ScaleUnit::Pixels);
+        BandMover band(*picMenu_, *picCache_, ButtonHeight_);
         const int32_t BH = ButtonHeight_, N = Count(), P = lMenuPainted_, C = MenuCur_;
-        const int32_t W = RoundHalfEven(menu.ScaleWidth()), H = RoundHalfEven(menu.ScaleHeight());
-        const int32_t Ytop = Mul(P, BH);            // first row below the old top stack
+        const int32_t H = band.Height();
+        const int32_t Ytop = Mul(P, BH);               // first row below the old top stack
         const int32_t A = Sub(H, Mul(Sub(N, C), BH));  // first row of the new bottom stack
         const int32_t B = Sub(H, Mul(Sub(N, P), BH));  // first row of the old bottom stack
-        BandMover band(menu, *picCache_, W, BH);
         int32_t k = 0;
         do {
-            band.Copy(checked::Add(Ytop, 1), Ytop, k == 0 ? Sub(Sub(A, Ytop), 1) : Sub(Sub(A, Ytop), k));
+            band.Copy(checked::Add(Ytop, 1), Ytop,
+                      k == 0 ? Sub(Sub(A, Ytop), 1) : Sub(Sub(A, Ytop), k));
             if (k == 0) band.Fill(Sub(A, 1), 1);
             band.Present();
             ++k;
@@ -229,14 +219,12 @@ void Menus::SlideMenusUp() {
 void Menus::SlideMenusDown() {
     Step([&] {
         if (Count() == 0 || picMenu_ == nullptr || picCache_ == nullptr) return;
-        Surface& menu = *picMenu_;
-        menu.ScaleMode(ScaleUnit::Pixels);
+        BandMover band(*picMenu_, *picCache_, ButtonHeight_);
         const int32_t BH = ButtonHeight_, N = Count(), P = lMenuPainted_, C = MenuCur_;
-        const int32_t W = RoundHalfEven(menu.ScaleWidth()), H = RoundHalfEven(menu.ScaleHeight());
+        const int32_t H = band.Height();
         const int32_t Yc = Mul(C, BH);                 // first row of menu C + 1's button
         const int32_t Yp = Mul(P, BH);                 // first row below the old top stack
         const int32_t B = Sub(H, Mul(Sub(N, P), BH));  // first row of the old bottom stack
-        BandMover band(menu, *picCache_, W, BH);
         int32_t k = 0;
         do {
             const int32_t s = k == 0 ? Yc : Sub(checked::Add(Yc, k), 1);
@@ -250,8 +238,12 @@ void Menus::SlideMenusDown() {
     });
 }
 
-void Menus::ScrollUpOneItem() { ScrollOneItem(ArrowClickUp); }
-void Menus::ScrollDownOneItem() { ScrollOneItem(ArrowClickDown); }
+void Menus::ScrollUpOneItem() {
+    ScrollOneItem(ArrowClickUp);
+}
+void Menus::ScrollDownOneItem() {
+    ScrollOneItem(ArrowClickDown);
+}
 
 // The open menu's items move by one item, two pixels a frame; nothing outside the item area
 // changes. Then the items are painted at their new places.
@@ -269,14 +261,11 @@ void Menus::ScrollOneItem(int32_t direction) {
     });
     if (Count() == 0 || picMenu_ == nullptr || picCache_ == nullptr) return;
     Step([&] {
-        Surface& menu = *picMenu_;
-        menu.ScaleMode(ScaleUnit::Pixels);
-        const int32_t BH = ButtonHeight_, N = Count(), C = MenuCur_;
-        const int32_t W = RoundHalfEven(menu.ScaleWidth()), H = RoundHalfEven(menu.ScaleHeight());
+        BandMover band(*picMenu_, *picCache_, ButtonHeight_);
+        const int32_t BH = ButtonHeight_, N = Count(), C = MenuCur_, H = band.Height();
         const int32_t Ytop = Mul(C, BH);                   // first row of the item area
         const int32_t Yclip = Sub(H, Mul(Sub(N, C), BH));  // first row of the bottom stack
         const int32_t height = Sub(Sub(Yclip, Ytop), kScrollStep);
-        BandMover band(menu, *picCache_, W, BH);
         for (int32_t frame = 0; frame < kScrollFrames; ++frame) {
             if (bUp) {
                 band.Copy(Ytop, checked::Add(Ytop, kScrollStep), height);

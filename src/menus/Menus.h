@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "menus/VMenu.h"
+#include "platform/Collection.h"
 #include "platform/Failure.h"
 #include "platform/Surface.h"
 
@@ -20,7 +21,7 @@ namespace tavrel {
 //   menu i <= C: top at (i - 1) x BH; menu i > C: top at H - (N - i + 1) x BH;
 //   the item area runs from C x BH to H - (N - C) x BH (exclusive).
 class Menus {
-public:
+  public:
     // Creates a menu, sets its Caption, Index, Control and ButtonHeight and inserts it:
     // appended when the collection is empty or lIndex = Count + 1, first when lIndex = 1,
     // otherwise after position lIndex - 1. Any other lIndex leaves the collection unchanged; the
@@ -31,7 +32,7 @@ public:
     // No menu for lIndex <= 0 or past the end.
     VMenu* Item(int32_t lIndex);
     const VMenu* Item(int32_t lIndex) const;
-    int32_t Count() const { return static_cast<int32_t>(colMenus_.size()); }
+    int32_t Count() const { return colMenus_.Count(); }
     // Menus and items are never reordered: accepted, without effect.
     void MoveMenu(int32_t lCurIndex, int32_t lNewIndex);
     void MoveMenuItem(int32_t lCurIndex, int32_t lNewIndex);
@@ -63,7 +64,7 @@ public:
     // happens. Stops at its first failing step (no open menu, say) and reports it.
     ErrorOr<int32_t> MouseProcess(int16_t iMousePosition, int32_t X, int32_t Y, int32_t& lHitType);
 
-private:
+  private:
     void PositionMenuButtons();
     int32_t GetClipY() const;
     int32_t GetIconStart() const;
@@ -80,8 +81,7 @@ private:
 
     std::shared_ptr<Surface> picMenu_;
     std::shared_ptr<Surface> picCache_;
-    std::vector<std::unique_ptr<VMenu>> colMenus_;
-    std::unique_ptr<VMenu> rejected_;
+    Collection<VMenu> colMenus_;
     int32_t ButtonHeight_ = 0;
     int32_t lMenuPainted_ = 0;
     int32_t MenuCur_ = 0;

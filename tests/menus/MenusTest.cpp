@@ -25,16 +25,19 @@ const Color kBg = ResolveColor(kBarBackground);
 
 // A bar as the control sets it up: surfaces, the button height, then the menus and items.
 struct Bar {
-    explicit Bar(std::vector<int32_t> itemCounts, int32_t height = 300, std::string caption = "Menu")
+    explicit Bar(std::vector<int32_t> itemCounts, int32_t height = 300,
+                 std::string caption = "Menu")
         : surface(NewSurface(120, height)), cache(NewIconCache(120, 64)) {
         menus.Menu(surface);
         menus.Cache(cache);
         menus.ButtonHeight(kBH);
         for (size_t m = 0; m < itemCounts.size(); ++m) {
             const int32_t index = static_cast<int32_t>(m + 1);
-            VMenu& menu = menus.Add(caption == "Menu" ? caption + std::to_string(index) : caption, index, surface);
+            VMenu& menu = menus.Add(caption == "Menu" ? caption + std::to_string(index) : caption,
+                                    index, surface);
             menu.ImageCache(cache);
-            for (int32_t i = 1; i <= itemCounts[m]; ++i) menu.AddMenuItem("Item" + std::to_string(i), i, Picture());
+            for (int32_t i = 1; i <= itemCounts[m]; ++i)
+                menu.AddMenuItem("Item" + std::to_string(i), i, Picture());
         }
     }
     // The picture a clean static paint gives with `open` open.
@@ -82,7 +85,7 @@ TEST(MenusCollectionTest, InsertionFormsAndPositions) {
         int32_t before, lIndex;
         std::vector<int32_t> after;
     } cases[] = {
-        {0, 4, {4}}, {2, 3, {1, 2, 3}}, {2, 1, {1, 1, 2}}, {3, 3, {1, 2, 3, 3}},
+        {0, 4, {4}},       {2, 3, {1, 2, 3}}, {2, 1, {1, 1, 2}},  {3, 3, {1, 2, 3, 3}},
         {3, 0, {1, 2, 3}}, {3, 5, {1, 2, 3}}, {3, -7, {1, 2, 3}},
     };
     for (const Case& c : cases) {
@@ -105,7 +108,8 @@ TEST(MenusCollectionTest, InsertionFormsAndPositions) {
     bar.menus.ButtonHeight(30);
     EXPECT_EQ(bar.menus.Item(1)->ButtonHeight(), kBH) << "existing menus keep their height";
     bar.menus.Delete(2);
-    EXPECT_EQ(Indices(bar.menus), (std::vector<int32_t>{1, 3})) << "later menus move up, Index kept";
+    EXPECT_EQ(Indices(bar.menus), (std::vector<int32_t>{1, 3}))
+        << "later menus move up, Index kept";
 }
 
 TEST(MenusLayoutTest, StackLayoutAndTheItemArea) {
@@ -116,7 +120,8 @@ TEST(MenusLayoutTest, StackLayoutAndTheItemArea) {
     EXPECT_EQ(bar.menus.Item(3)->ButtonTop(), 282);
     // Faces where the layout puts them, background between (but for menu 2's items).
     for (const int32_t top : {0, 18, 282})
-        EXPECT_GT(Count(*bar.surface, {0, top, 120, top + kBH}, kTestFaceColor), 120 * kBH - 200) << top;
+        EXPECT_GT(Count(*bar.surface, {0, top, 120, top + kBH}, kTestFaceColor), 120 * kBH - 200)
+            << top;
     EXPECT_TRUE(AllAre(*bar.surface, {0, 36, 120, 50}, kBg)) << "item area from 36";
     // Menu 2's first item is icon 3, 32 pixels below the top of menu 2's button.
     EXPECT_TRUE(AllAre(*bar.surface, {44, 50, 76, 82}, IconColor(3)));
@@ -155,7 +160,8 @@ TEST(MenusPaintTest, CaptionsAreCentredWithIntegerDivision) {
         for (int32_t row = y; row < y + kBH; ++row)
             for (int32_t x = 0; x < 120; ++x)
                 ASSERT_EQ(At(*bar.surface, x, row), At(*expected, x, row))
-                    << x << "," << row << " " << testing::SaveForInspection(*bar.surface, "captions");
+                    << x << "," << row << " "
+                    << testing::SaveForInspection(*bar.surface, "captions");
 }
 
 TEST(MenusPaintTest, StaticPaintsRepeatAndTheChangedFlagClearsFirst) {
@@ -167,7 +173,8 @@ TEST(MenusPaintTest, StaticPaintsRepeatAndTheChangedFlagClearsFirst) {
 
     bar.surface->Box(100, 150, 110, 160, 0x00FF00FF, BoxFill::Filled);
     bar.menus.Paint();
-    EXPECT_EQ(Count(*bar.surface, {0, 0, 120, 300}, 0x00FF00FF), 121) << "a static paint keeps the item area";
+    EXPECT_EQ(Count(*bar.surface, {0, 0, 120, 300}, 0x00FF00FF), 121)
+        << "a static paint keeps the item area";
     bar.menus.NumberOfMenusChanged(true);
     bar.menus.Paint();
     EXPECT_EQ(Snapshot(*bar.surface), first) << "the changed flag clears the surface first";
@@ -178,7 +185,8 @@ TEST(MenusPaintTest, StaticPaintsRepeatAndTheChangedFlagClearsFirst) {
     none.Menu(surface);
     none.NumberOfMenusChanged(true);
     none.Paint();
-    EXPECT_TRUE(AllAre(*surface, {0, 0, 20, 20}, kBg)) << "with no menus the surface is just cleared";
+    EXPECT_TRUE(AllAre(*surface, {0, 0, 20, 20}, kBg))
+        << "with no menus the surface is just cleared";
 }
 
 TEST(MenusSlideTest, SlidesFrameForFrameAndEndWhereTheLayoutPutsTheButtons) {
@@ -189,10 +197,12 @@ TEST(MenusSlideTest, SlidesFrameForFrameAndEndWhereTheLayoutPutsTheButtons) {
     std::vector<uint32_t> lastFrame;
     bar.surface->SetFramePresenter([&] { lastFrame = Snapshot(*bar.surface); });
     EXPECT_EQ(bar.FramesOf(3), 245);
-    EXPECT_EQ(Snapshot(*bar.surface), open3) << testing::SaveForInspection(*bar.surface, "slide-up");
+    EXPECT_EQ(Snapshot(*bar.surface), open3)
+        << testing::SaveForInspection(*bar.surface, "slide-up");
     EXPECT_EQ(lastFrame[19 * 120], open3[18 * 120]) << "menu 2's button top row stood at row 19";
     EXPECT_EQ(bar.FramesOf(1), 246);
-    EXPECT_EQ(Snapshot(*bar.surface), open1) << testing::SaveForInspection(*bar.surface, "slide-down");
+    EXPECT_EQ(Snapshot(*bar.surface), open1)
+        << testing::SaveForInspection(*bar.surface, "slide-down");
     EXPECT_EQ(bar.FramesOf(1), 0) << "opening the open menu does not slide";
 }
 
@@ -201,7 +211,8 @@ TEST(MenusSlideTest, RowsBetweenTheMovedButtonsAndTheFarStackAreBackground) {
     Bar bar({5, 0, 0});
     bar.StaticPicture(1);
     bar.FramesOf(2);
-    EXPECT_TRUE(AllAre(*bar.surface, {0, 36, 100, 282}, kBg)) << testing::SaveForInspection(*bar.surface, "slide-bg");
+    EXPECT_TRUE(AllAre(*bar.surface, {0, 36, 100, 282}, kBg))
+        << testing::SaveForInspection(*bar.surface, "slide-bg");
     Bar two({5, 0});
     two.StaticPicture(2);
     EXPECT_EQ(two.FramesOf(1), 282 - 18 + 0);
@@ -240,7 +251,7 @@ TEST(MenusSlideTest, ShrinkingWhileALaterMenuIsOpenStaysInsideTheSurface) {
 }
 
 class MenusScrollTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { bar.StaticPicture(1); }
     // Menu 1 of 3 on 300 rows: the down arrow at (101, 245), the up arrow at (101, 22).
     int32_t Click(int32_t x, int32_t y, int32_t& hit) {
@@ -268,7 +279,8 @@ TEST_F(MenusScrollTest, AScrollIs32FramesInsideTheItemAreaAndUpUndoesDown) {
     EXPECT_EQ(Click(105, 27, hit), 0);
     EXPECT_EQ(hit, HitScrollUp);
     EXPECT_EQ(bar.menus.Item(1)->TopMenuItem(), 1);
-    EXPECT_EQ(Snapshot(*bar.surface), before) << testing::SaveForInspection(*bar.surface, "scroll-back");
+    EXPECT_EQ(Snapshot(*bar.surface), before)
+        << testing::SaveForInspection(*bar.surface, "scroll-back");
 }
 
 TEST_F(MenusScrollTest, EachFrameMovesTheBandTwoPixels) {
