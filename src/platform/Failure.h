@@ -105,5 +105,9 @@ template <class T>
 T& Require(const std::shared_ptr<T>& object, const char* sWhat) {
     return Require(object.get(), sWhat);
 }
+template <class T>
+T& Require(const std::unique_ptr<T>& object, const char* sWhat) {
+    return Require(object.get(), sWhat);
+}
 
 }  // namespace tavrel

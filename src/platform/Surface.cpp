@@ -30,16 +30,12 @@ int64_t CountLines(std::string_view sText) {
 Surface::Surface(std::unique_ptr<Canvas> canvas) : canvas_(std::move(canvas)), dc_(*canvas_) {
     assert(canvas_ != nullptr && "a surface always draws on a canvas");
     canvas_->SetFont(font_);
+    lWidth_ = canvas_->PixelWidth();
+    lHeight_ = canvas_->PixelHeight();
 }
 
 Surface::~Surface() = default;
 
-int32_t Surface::Width() const {
-    return canvas_->PixelWidth();
-}
-int32_t Surface::Height() const {
-    return canvas_->PixelHeight();
-}
 void Surface::Width(int32_t lNewValue) {
     Move(lLeft_, lTop_, lNewValue, Height());
 }
@@ -51,8 +47,15 @@ void Surface::Move(int32_t lLeft, int32_t lTop, int32_t lWidth, int32_t lHeight)
     CheckSize(lWidth, lHeight);
     lLeft_ = lLeft;
     lTop_ = lTop;
-    if (lWidth == Width() && lHeight == Height()) return;
-    canvas_->Resize(lWidth, lHeight, PixelOf(backColor_));
+    if (lWidth == lWidth_ && lHeight == lHeight_) return;
+    if (!bKeepHidden_) {
+        canvas_->Resize(lWidth, lHeight, PixelOf(backColor_));
+    } else if (lWidth > canvas_->PixelWidth() || lHeight > canvas_->PixelHeight()) {
+        canvas_->Resize(std::max(lWidth, canvas_->PixelWidth()),
+                        std::max(lHeight, canvas_->PixelHeight()), PixelOf(backColor_));
+    }
+    lWidth_ = lWidth;
+    lHeight_ = lHeight;
     if (onResize_) onResize_();
 }
 

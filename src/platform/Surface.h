@@ -36,9 +36,9 @@ class Surface {
     int32_t Top() const { return lTop_; }
     void Top(int32_t lNewValue) { lTop_ = lNewValue; }
     // The outer size; the surface has no border, so it is also the inner size in pixels.
-    int32_t Width() const;
+    int32_t Width() const { return lWidth_; }
     void Width(int32_t lNewValue);
-    int32_t Height() const;
+    int32_t Height() const { return lHeight_; }
     void Height(int32_t lNewValue);
     // A size that is negative or too large to allocate is a failing step.
     void Move(int32_t lLeft, int32_t lTop, int32_t lWidth, int32_t lHeight);
@@ -82,6 +82,10 @@ class Surface {
     HDC hDC() { return &dc_; }
     const Canvas& Pixels() const { return *canvas_; }
 
+    // A surface that keeps hidden pixels never gives up the pixels that a smaller size hides:
+    // growing again shows them as they were. Copies may read them while they are hidden.
+    void KeepHiddenPixels(bool bKeep) { bKeepHidden_ = bKeep; }
+
     // Called after every change of size.
     void SetResizeHandler(std::function<void()> handler) { onResize_ = std::move(handler); }
 
@@ -101,6 +105,9 @@ class Surface {
     std::function<void()> presenter_;
     int32_t lLeft_ = 0;
     int32_t lTop_ = 0;
+    int32_t lWidth_ = 0;
+    int32_t lHeight_ = 0;
+    bool bKeepHidden_ = false;
     ScaleUnit scaleMode_ = ScaleUnit::Pixels;
     Color backColor_ = SystemColor(SystemColorIndex::ButtonFace);
     Color foreColor_ = SystemColor(SystemColorIndex::ButtonText);

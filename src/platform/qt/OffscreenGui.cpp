@@ -1,6 +1,9 @@
 #include "platform/qt/OffscreenGui.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QtGlobal>
 #include <filesystem>
 #include <string>
@@ -35,5 +38,24 @@ struct OffscreenGui::Impl {
 OffscreenGui::OffscreenGui(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}
 
 OffscreenGui::~OffscreenGui() = default;
+
+bool ProcessEventsUntil(const std::function<bool()>& done, int timeoutMs) {
+    if (done()) return true;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QEventLoop loop;
+    QTimer check;
+    check.setInterval(2);
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (done() || elapsed.elapsed() >= timeoutMs) loop.quit();
+    });
+    check.start();
+    loop.exec();
+    return done();
+}
+
+void ProcessEventsFor(int ms) {
+    ProcessEventsUntil([] { return false; }, ms);
+}
 
 }  // namespace tavrel::qt

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 namespace tavrel::qt {
@@ -17,5 +18,10 @@ class OffscreenGui {
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
+
+// Runs the event loop until `done` answers true or `timeoutMs` have passed; true when done.
+bool ProcessEventsUntil(const std::function<bool()>& done, int timeoutMs);
+// Runs the event loop for about `ms` milliseconds.
+void ProcessEventsFor(int ms);
 
 }  // namespace tavrel::qt

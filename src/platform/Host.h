@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/Failure.h"
+
+namespace tavrel {
+
+// What the host that a control is placed on offers it: the extender (the host's wrapper of the
+// control, with its "Width" in the host's units and its "Parent"), property-change notification,
+// a beep, a modal message box, asynchronous downloads, and the control's client size. A host
+// that cannot do something answers with a Failure, which the control treats as its Parts say.
+class Host {
+public:
+    enum class DownloadKind { Picture };
+
+    virtual ~Host() = default;
+
+    // The extender's "Width", in the host's units (our hosts use twips, 15 to a pixel). Setting
+    // it makes the host resize the control, which it reports through the control's OnResize.
+    virtual ErrorOr<int32_t> ExtenderWidth() = 0;
+    virtual ErrorOr<void> SetExtenderWidth(int32_t lTwips) = 0;
+    // Assigns an empty object reference, by reference, to the extender's "Parent".
+    virtual ErrorOr<void> AssignEmptyExtenderParent() = 0;
+
+    // The control's client area in pixels.
+    virtual int32_t ClientWidth() = 0;
+    virtual int32_t ClientHeight() = 0;
+    // Enables or disables the control's own window.
+    virtual void EnableWindow(bool bEnabled) = 0;
+
+    virtual void NotifyPropertyChanged(std::string_view sName) = 0;
+    virtual void Beep() = 0;
+    // A modal message box with one OK button.
+    virtual void MessageBox(std::string_view sText) = 0;
+
+    // Starts fetching `sTarget`; the host later calls the control's OnDownloadComplete with the
+    // same tag, on the user-interface thread. A request that cannot be started is a Failure.
+    virtual ErrorOr<void> RequestDownload(const std::string& sTarget, DownloadKind kind,
+                                          const std::string& sTag) = 0;
+};
+
+}  // namespace tavrel
