@@ -35,7 +35,9 @@ const std::array<AutomationMember, 19> kMembers = {{
      nullptr, ""},
     {"MenuStartup", 3, Kind::Property, Type::Int32,
      [](Tavrel& c) -> Variant { return c.MenuStartup(); },
-     [](Tavrel& c, const Variant& v) { return Put(v, ToInt32, [&](int32_t n) { c.MenuStartup(n); }); },
+     [](Tavrel& c, const Variant& v) {
+         return Put(v, ToInt32, [&](int32_t n) { c.MenuStartup(n); });
+     },
      nullptr, ""},
     {"MenuCaption", 4, Kind::Property, Type::Text,
      [](Tavrel& c) -> Variant { return c.MenuCaption(); },
@@ -75,11 +77,15 @@ const std::array<AutomationMember, 19> kMembers = {{
      nullptr, ""},
     {"MenuItemsMax", 10, Kind::Property, Type::Int32,
      [](Tavrel& c) -> Variant { return c.MenuItemsMax(); },
-     [](Tavrel& c, const Variant& v) { return Put(v, ToInt32, [&](int32_t n) { c.MenuItemsMax(n); }); },
+     [](Tavrel& c, const Variant& v) {
+         return Put(v, ToInt32, [&](int32_t n) { c.MenuItemsMax(n); });
+     },
      nullptr, ""},
     {"MenuItemCur", 11, Kind::Property, Type::Int32,
      [](Tavrel& c) -> Variant { return c.MenuItemCur(); },
-     [](Tavrel& c, const Variant& v) { return Put(v, ToInt32, [&](int32_t n) { c.MenuItemCur(n); }); },
+     [](Tavrel& c, const Variant& v) {
+         return Put(v, ToInt32, [&](int32_t n) { c.MenuItemCur(n); });
+     },
      nullptr, ""},
     {"SetupCache", 12, Kind::Method, Type::None, nullptr, nullptr,
      [](Tavrel& c) -> ErrorOr<void> {
@@ -106,8 +112,7 @@ const std::array<AutomationMember, 19> kMembers = {{
      [](Tavrel& c, const Variant& v) {
          return Put(v, ToInt16, [&](int16_t n) { c.MousePointer(n); });
      },
-     nullptr,
-     "Returns/sets the type of mouse pointer displayed when over part of an object."},
+     nullptr, "Returns/sets the type of mouse pointer displayed when over part of an object."},
     {"Enabled", 17, Kind::Property, Type::Bool, [](Tavrel& c) -> Variant { return c.Enabled(); },
      [](Tavrel& c, const Variant& v) { return Put(v, ToBool, [&](bool b) { c.Enabled(b); }); },
      nullptr,
@@ -126,7 +131,8 @@ const std::array<AutomationMember, 19> kMembers = {{
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
             return false;
     return true;
 }
@@ -137,7 +143,9 @@ Failure NotFound(std::string_view sName) {
 
 }  // namespace
 
-std::span<const AutomationMember> TavrelMembers() { return kMembers; }
+std::span<const AutomationMember> TavrelMembers() {
+    return kMembers;
+}
 
 const AutomationMember* FindMember(std::string_view sName) {
     for (const AutomationMember& member : kMembers)

@@ -21,10 +21,10 @@ struct AutomationMember {
     int32_t lDispId;
     Kind kind;
     Type type;
-    Variant (*get)(Tavrel&);                          // null for a method
-    ErrorOr<void> (*put)(Tavrel&, const Variant&);   // converts the value; null for a method
-    ErrorOr<void> (*call)(Tavrel&);                  // null for a property
-    const char* sHelp;                               // empty when there is none
+    Variant (*get)(Tavrel&);                        // null for a method
+    ErrorOr<void> (*put)(Tavrel&, const Variant&);  // converts the value; null for a method
+    ErrorOr<void> (*call)(Tavrel&);                 // null for a property
+    const char* sHelp;                              // empty when there is none
 };
 
 inline constexpr int32_t kDispIdAboutBox = -552;

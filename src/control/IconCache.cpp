@@ -19,7 +19,9 @@ void IconCache::Setup(Surface& picCache, Menus& oMenus) {
     const int32_t N = oMenus.TotalMenuItems();
     picCache.ScaleMode(ScaleUnit::Pixels);
     // Resizing draws the face again through the cache's resize handler.
-    Step([&] { picCache.Height(checked::Add(checked::Mul(checked::Add(N, 1), kCacheSlotHeight), 36)); });
+    Step([&] {
+        picCache.Height(checked::Add(checked::Mul(checked::Add(N, 1), kCacheSlotHeight), 36));
+    });
     int32_t i = 0;
     for (int32_t m = 1; m <= oMenus.Count(); ++m) {
         VMenu& menu = *oMenus.Item(m);

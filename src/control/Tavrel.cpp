@@ -23,7 +23,9 @@ Tavrel::Tavrel(Host& host, TavrelEvents& events, std::shared_ptr<Surface> picMen
     picCache_->SetResizeHandler([this] { Unwrap(OnCacheResize()); });
 }
 
-Tavrel::~Tavrel() { picCache_->SetResizeHandler(nullptr); }
+Tavrel::~Tavrel() {
+    picCache_->SetResizeHandler(nullptr);
+}
 
 // --- lifecycle ----------------------------------------------------------------------------------
 
@@ -33,7 +35,9 @@ void Tavrel::OnCreate() {
     oMenus_->Cache(picCache_);
 }
 
-void Tavrel::OnDestroy() { oMenus_.reset(); }
+void Tavrel::OnDestroy() {
+    oMenus_.reset();
+}
 
 void Tavrel::InitDefaults() {
     bInitialising_ = true;
@@ -105,14 +109,18 @@ ErrorOr<void> Tavrel::Refresh() {
     });
 }
 
-ErrorOr<void> Tavrel::ShowAboutBox() { return {}; }
+ErrorOr<void> Tavrel::ShowAboutBox() {
+    return {};
+}
 
 void Tavrel::TakeDefaultIcon() {
     if (picDefaultIcon_.IsEmpty()) picDefaultIcon_ = picControl_;
     picControl_ = Picture();
 }
 
-bool Tavrel::ProbeExtenderParent() { return !host_.AssignEmptyExtenderParent().IsError(); }
+bool Tavrel::ProbeExtenderParent() {
+    return !host_.AssignEmptyExtenderParent().IsError();
+}
 
 // --- the icon cache -----------------------------------------------------------------------------
 
@@ -126,7 +134,9 @@ ErrorOr<void> Tavrel::OnCacheResize() {
 
 // --- the cursor ---------------------------------------------------------------------------------
 
-VMenu* Tavrel::CurrentMenu() const { return oMenus_ ? oMenus_->Item(lMenuCur_) : nullptr; }
+VMenu* Tavrel::CurrentMenu() const {
+    return oMenus_ ? oMenus_->Item(lMenuCur_) : nullptr;
+}
 
 MenuItem* Tavrel::CurrentItem() const {
     VMenu* menu = CurrentMenu();
@@ -149,7 +159,9 @@ void Tavrel::MenusMax(int32_t New_MenusMax) {
             Step([&] { Require(oMenus_, "menus").Add("", lMenuCur_, picMenu_); });
             MenuCaption(kMenuCaptionPrefix + std::to_string(lMenuCur_));
             Step([&] { Require(CurrentMenu(), "menu").ImageCache(picCache_); });
-            Step([&] { Require(CurrentMenu(), "menu").AddMenuItem(kItemCaption, 1, picDefaultIcon_); });
+            Step([&] {
+                Require(CurrentMenu(), "menu").AddMenuItem(kItemCaption, 1, picDefaultIcon_);
+            });
         }
         lMenuCur_ = remembered;
     }
@@ -195,7 +207,8 @@ void Tavrel::MenuItemsMax(int32_t New_MenuItemsMax) {
     if (n > lMenuItemsMax_) {
         for (lMenuItemCur_ = lMenuItemsMax_ + 1; lMenuItemCur_ <= n; ++lMenuItemCur_) {
             Step([&] {
-                Require(CurrentMenu(), "menu").AddMenuItem(kItemCaption, lMenuItemCur_, picDefaultIcon_);
+                Require(CurrentMenu(), "menu")
+                    .AddMenuItem(kItemCaption, lMenuItemCur_, picDefaultIcon_);
             });
             MenuItemCaption(kItemCaption + std::to_string(lMenuItemCur_));
         }

@@ -22,7 +22,7 @@ namespace tavrel {
 // The host calls OnCreate first, then InitDefaults (or LoadSettings), then resize, show and paint
 // notifications as it pleases, and OnDestroy last.
 class Tavrel {
-public:
+  public:
     // The property pages, in the order the control lists them.
     static constexpr std::array<const char*, 3> kPropertyPages = {"Menues", "MenuObjects",
                                                                   "MenuItemObjects"};
@@ -104,7 +104,7 @@ public:
     const std::shared_ptr<Surface>& picCache() const { return picCache_; }
     Menus* oMenus() { return oMenus_.get(); }
 
-private:
+  private:
     MenuItem* CurrentItem() const;
     VMenu* CurrentMenu() const;
     // Beeps and shows the refusal; the setter then stops.

@@ -13,7 +13,7 @@ namespace tavrel {
 // a beep, a modal message box, asynchronous downloads, and the control's client size. A host
 // that cannot do something answers with a Failure, which the control treats as its Parts say.
 class Host {
-public:
+  public:
     enum class DownloadKind { Picture };
 
     virtual ~Host() = default;

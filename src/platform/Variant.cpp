@@ -9,13 +9,18 @@ namespace tavrel::conversion {
 
 namespace {
 
-Failure Mismatch() { return Failure{kTypeMismatch}; }
-Failure Overflow() { return Failure{kOverflow}; }
+Failure Mismatch() {
+    return Failure{kTypeMismatch};
+}
+Failure Overflow() {
+    return Failure{kOverflow};
+}
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
             return false;
     return true;
 }
@@ -105,8 +110,12 @@ ErrorOr<T> ToInteger(const Variant& value) {
 
 }  // namespace
 
-ErrorOr<int32_t> ToInt32(const Variant& value) { return ToInteger<int32_t>(value); }
-ErrorOr<int16_t> ToInt16(const Variant& value) { return ToInteger<int16_t>(value); }
+ErrorOr<int32_t> ToInt32(const Variant& value) {
+    return ToInteger<int32_t>(value);
+}
+ErrorOr<int16_t> ToInt16(const Variant& value) {
+    return ToInteger<int16_t>(value);
+}
 
 ErrorOr<bool> ToBool(const Variant& value) {
     if (const bool* b = std::get_if<bool>(&value)) return *b;

@@ -19,7 +19,8 @@ struct QtDownloader::Impl {
         const QString target = QString::fromStdString(sTarget);
         const QUrl url(target, QUrl::StrictMode);
         const QString scheme = url.scheme().toLower();
-        if (url.isValid() && (scheme == "http" || scheme == "https" || scheme == "file")) return url;
+        if (url.isValid() && (scheme == "http" || scheme == "https" || scheme == "file"))
+            return url;
         return QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath());
     }
 
@@ -27,19 +28,19 @@ struct QtDownloader::Impl {
         --outstanding;
         reply->deleteLater();
         const auto warn = [&](const QString& why) {
-            if (warning) warning("tavrel: download of " + sTarget + " failed: " + why.toStdString());
+            if (warning)
+                warning("tavrel: download of " + sTarget + " failed: " + why.toStdString());
         };
         if (reply->property("tavrelTooLarge").toBool())
             return warn(QStringLiteral("the body is larger than %1 bytes").arg(maxBytes));
         if (reply->error() != QNetworkReply::NoError) {
             const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-            if (status.isValid())
-                return warn(QStringLiteral("HTTP status %1").arg(status.toInt()));
+            if (status.isValid()) return warn(QStringLiteral("HTTP status %1").arg(status.toInt()));
             return warn(reply->errorString());
         }
         const QByteArray body = reply->readAll();
-        const ErrorOr<Picture> picture = codec.FromBytes(
-            std::span(reinterpret_cast<const uint8_t*>(body.constData()), static_cast<size_t>(body.size())));
+        const ErrorOr<Picture> picture = codec.FromBytes(std::span(
+            reinterpret_cast<const uint8_t*>(body.constData()), static_cast<size_t>(body.size())));
         if (picture.IsError()) return warn(QString::fromStdString(picture.Error().sReason));
         if (completion) completion(sTag, picture.Value(), sTarget);
     }
@@ -75,19 +76,26 @@ ErrorOr<void> QtDownloader::Request(const std::string& sTarget, const std::strin
     QNetworkReply* reply = impl_->manager.get(request);
     ++impl_->outstanding;
     Impl* impl = impl_.get();
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [impl, reply](qint64 received, qint64 total) {
-        if (received > impl->maxBytes || total > impl->maxBytes) {
-            reply->setProperty("tavrelTooLarge", true);
-            reply->abort();
-        }
-    });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+                     [impl, reply](qint64 received, qint64 total) {
+                         if (received > impl->maxBytes || total > impl->maxBytes) {
+                             reply->setProperty("tavrelTooLarge", true);
+                             reply->abort();
+                         }
+                     });
     QObject::connect(reply, &QNetworkReply::finished, reply,
                      [impl, reply, sTarget, sTag] { impl->Finish(reply, sTarget, sTag); });
     return {};
 }
 
-int QtDownloader::Outstanding() const { return impl_->outstanding; }
-void QtDownloader::SetMaxBytes(int64_t lMaxBytes) { impl_->maxBytes = lMaxBytes; }
-void QtDownloader::SetTimeoutMs(int lTimeoutMs) { impl_->timeoutMs = lTimeoutMs; }
+int QtDownloader::Outstanding() const {
+    return impl_->outstanding;
+}
+void QtDownloader::SetMaxBytes(int64_t lMaxBytes) {
+    impl_->maxBytes = lMaxBytes;
+}
+void QtDownloader::SetTimeoutMs(int lTimeoutMs) {
+    impl_->timeoutMs = lTimeoutMs;
+}
 
 }  // namespace tavrel::qt
