@@ -3,9 +3,11 @@
 #include "control/DesignIcon.h"
 #include "control/DownloadTag.h"
 #include "control/IconCache.h"
+#include "control/SettingsKeys.h"
 #include "control/TavrelConstants.h"
 #include "items/BarCodes.h"
 #include "platform/Checked.h"
+#include "platform/Rounding.h"
 
 namespace tavrel {
 
@@ -120,6 +122,55 @@ void Tavrel::TakeDefaultIcon() {
 
 bool Tavrel::ProbeExtenderParent() {
     return !host_.AssignEmptyExtenderParent().IsError();
+}
+
+// --- pointer input -----------------------------------------------------------------------------
+
+namespace {
+constexpr int16_t kLeftButton = 1;
+}  // namespace
+
+int32_t Tavrel::MouseProcess(int16_t iMousePosition, float X, float Y, int32_t& lHitType) {
+    int32_t lResult = 0;
+    Step([&] {
+        lResult = Require(oMenus_, "menus")
+                      .MouseProcess(iMousePosition, RoundHalfEven(X), RoundHalfEven(Y), lHitType)
+                      .ValueOr(0);
+    });
+    return lResult;
+}
+
+void Tavrel::OnSurfaceMouseDown(int16_t Button, int16_t /*Shift*/, float X, float Y) {
+    if (!picMenu_->Enabled() || Button != kLeftButton) return;
+    int32_t lHitType = 0;
+    const int32_t r = MouseProcess(MousePosDown, X, Y, lHitType);
+    if (lHitType == HitMenuButton && r > 0) MenuCur(r);
+}
+
+void Tavrel::OnSurfaceMouseMove(int16_t /*Button*/, int16_t /*Shift*/, float X, float Y) {
+    if (!picMenu_->Enabled()) return;
+    int32_t lHitType = 0;
+    MouseProcess(MousePosMove, X, Y, lHitType);
+}
+
+void Tavrel::OnSurfaceMouseUp(int16_t Button, int16_t Shift, float X, float Y) {
+    if (!picMenu_->Enabled() || Button != kLeftButton) return;
+    int32_t lHitType = 0;
+    const int32_t r = MouseProcess(MousePosUp, X, Y, lHitType);
+    if (lHitType != HitMenuItem || r <= 0) return;
+    OnSurfaceMouseMove(Button, Shift, X, Y);
+    // The handler may change anything, menus included; what follows runs on what it left.
+    int32_t lMenuItem = r;
+    events_.MenuItemClick(lMenuCur_, lMenuItem);
+    OnSurfaceMouseMove(0, 0, 0, 0);
+}
+
+void Tavrel::OnSurfaceDblClick() {
+    Step([&] {
+        const Host::PointL client = Unwrap(host_.ScreenToClient(Unwrap(host_.GetCursorPos())));
+        OnSurfaceMouseDown(kLeftButton, 0, static_cast<float>(client.x),
+                           static_cast<float>(client.y));
+    });
 }
 
 // --- the icon cache -----------------------------------------------------------------------------
@@ -312,6 +363,138 @@ void Tavrel::OnDownloadComplete(const std::string& sTag, const Picture& picture,
     lMenuCur_ = rememberedMenu;
     lMenuItemCur_ = rememberedItem;
     bDownloading_ = false;
+}
+
+// --- saved settings ----------------------------------------------------------------------------
+
+namespace {
+
+using namespace settings;
+
+// Each write and read is a step of its own: one that fails is skipped and the rest goes on.
+void Write(PropertyBag& bag, std::string_view sKey, const Variant& value, const Variant& vDefault) {
+    Step([&] { Unwrap(bag.Write(sKey, value, vDefault)); });
+}
+
+// Reads convert to the type the setting has; a value that cannot be converted fails the step.
+int32_t ReadInt32(PropertyBag& bag, std::string_view sKey, int32_t lDefault) {
+    return Unwrap(conversion::ToInt32(Unwrap(bag.Read(sKey, lDefault))));
+}
+int16_t ReadInt16(PropertyBag& bag, std::string_view sKey, int16_t iDefault) {
+    return Unwrap(conversion::ToInt16(Unwrap(bag.Read(sKey, iDefault))));
+}
+bool ReadBool(PropertyBag& bag, std::string_view sKey, bool bDefault) {
+    return Unwrap(conversion::ToBool(Unwrap(bag.Read(sKey, bDefault))));
+}
+std::string ReadText(PropertyBag& bag, std::string_view sKey, const std::string& sDefault) {
+    return Unwrap(conversion::ToText(Unwrap(bag.Read(sKey, sDefault))));
+}
+Picture ReadPicture(PropertyBag& bag, std::string_view sKey, const Picture& picDefault) {
+    return Unwrap(conversion::ToPicture(Unwrap(bag.Read(sKey, picDefault))));
+}
+
+}  // namespace
+
+void Tavrel::SaveSettings(PropertyBag& bag) {
+    Write(bag, kEnabled, bEnabled_, false);
+    Write(bag, kToolTipText, sToolTipText_, std::string());
+    Write(bag, kWhatsThisHelpID, lWhatsThisHelpID_, int32_t{0});
+    Write(bag, kMenusMax, lMenusMax_, int32_t{1});
+    Write(bag, kMenuCur, lMenuCur_, int32_t{1});
+    Write(bag, kMenuStartup, lMenuStartup_, int32_t{1});
+    const int32_t rememberedMenu = lMenuCur_;
+    for (lMenuCur_ = 1; lMenuCur_ <= lMenusMax_; ++lMenuCur_) {
+        const int32_t m = lMenuCur_;
+        VMenu* menu = CurrentMenu();
+        if (menu == nullptr) continue;
+        Write(bag, MenuKey(kMenuCaption, m), menu->Caption(), std::string(kMenuCaptionPrefix));
+        Write(bag, MenuKey(kMenuItemsMax, m), menu->MenuItemCount(), int32_t{1});
+        const int32_t rememberedItem = lMenuItemCur_;
+        for (lMenuItemCur_ = 1; lMenuItemCur_ <= menu->MenuItemCount(); ++lMenuItemCur_) {
+            const int32_t i = lMenuItemCur_;
+            if (bIconsInBag_)
+                Write(bag, ItemKey(kMenuItemIcon, m, i), MenuItemIcon(), Picture());
+            else
+                Write(bag, ItemKey(kMenuItemPictureURL, m, i), MenuItemPictureURL(), std::string());
+            Write(bag, ItemKey(kMenuItemCaption, m, i), MenuItemCaption(),
+                  std::string(kItemCaption));
+            Write(bag, ItemKey(kMenuItemKey, m, i), MenuItemKey(), std::string());
+            Write(bag, ItemKey(kMenuItemTag, m, i), MenuItemTag(), std::string());
+        }
+        lMenuItemCur_ = rememberedItem;
+    }
+    lMenuCur_ = rememberedMenu;
+    Write(bag, kDefaultIcon, picDefaultIcon_, picDefaultIcon_);
+    Write(bag, kWhatsThisHelpID, lWhatsThisHelpID_, int32_t{0});
+    Write(bag, kToolTipText, sToolTipText_, std::string());
+    Write(bag, kMousePointer, iMousePointer_, int16_t{0});
+    Write(bag, kEnabled, bEnabled_, false);
+    Write(bag, kAutoRedraw, bAutoRedraw_, false);
+    Write(bag, kClipControls, bClipControls_, false);
+}
+
+void Tavrel::LoadSettings(PropertyBag& bag) {
+    bInitialising_ = true;
+    bIconsInBag_ = ProbeExtenderParent();
+    Step([&] { picMenu_->BackColor(kBarBackground); });
+    Step([&] { bEnabled_ = ReadBool(bag, kEnabled, false); });
+    Step([&] { sToolTipText_ = ReadText(bag, kToolTipText, std::string()); });
+    Step([&] { lWhatsThisHelpID_ = ReadInt32(bag, kWhatsThisHelpID, 0); });
+    lMenuItemCur_ = 1;
+    lMenuItemsMax_ = 1;
+    Step([&] { picDefaultIcon_ = ReadPicture(bag, kDefaultIcon, Picture()); });
+    TakeDefaultIcon();
+    Step([&] {
+        picCache_->Move(0, 0, picMenu_->Width(), kCacheHeightAfterResize);
+        picCache_->BackColor(kBarBackground);
+    });
+    Step([&] { Require(oMenus_, "menus").ButtonHeight(kButtonHeight); });
+    Step([&] { MenusMax(ReadInt32(bag, kMenusMax, 1)); });
+    const int32_t M = lMenusMax_;
+    for (int32_t m = 1; m <= M; ++m) {
+        lMenuCur_ = m;
+        MenuCur(m);
+        Step([&] {
+            sMenuCaption_ = ReadText(bag, MenuKey(kMenuCaption, m), kMenuCaptionPrefix);
+            MenuCaption(sMenuCaption_);
+        });
+        Step([&] { MenuItemsMax(ReadInt32(bag, MenuKey(kMenuItemsMax, m), 1)); });
+        const VMenu* menu = CurrentMenu();
+        if (menu == nullptr) continue;
+        const int32_t rememberedItem = lMenuItemCur_;
+        for (lMenuItemCur_ = 1; lMenuItemCur_ <= menu->MenuItemCount(); ++lMenuItemCur_) {
+            const int32_t i = lMenuItemCur_;
+            if (bIconsInBag_)
+                Step([&] {
+                    MenuItemIcon(ReadPicture(bag, ItemKey(kMenuItemIcon, m, i), picDefaultIcon_));
+                });
+            else
+                Step([&] {
+                    MenuItemPictureURL(ReadText(bag, ItemKey(kMenuItemPictureURL, m, i), ""));
+                });
+            Step([&] {
+                MenuItemCaption(ReadText(bag, ItemKey(kMenuItemCaption, m, i), kItemCaption));
+            });
+            Step([&] { MenuItemKey(ReadText(bag, ItemKey(kMenuItemKey, m, i), "")); });
+            Step([&] { MenuItemTag(ReadText(bag, ItemKey(kMenuItemTag, m, i), "")); });
+        }
+        lMenuItemCur_ = rememberedItem;
+    }
+    Step([&] { lMenuCur_ = ReadInt32(bag, kMenuCur, 1); });
+    MenuItemCur(1);
+    Step([&] {
+        lMenuStartup_ = ReadInt32(bag, kMenuStartup, 1);
+        MenuStartup(lMenuStartup_);
+        MenuCur(lMenuStartup_);
+    });
+    Step([&] { lWhatsThisHelpID_ = ReadInt32(bag, kWhatsThisHelpID, 0); });
+    Step([&] { sToolTipText_ = ReadText(bag, kToolTipText, std::string()); });
+    Step([&] { iMousePointer_ = ReadInt16(bag, kMousePointer, 0); });
+    Step([&] { bEnabled_ = ReadBool(bag, kEnabled, false); });
+    Step([&] { bAutoRedraw_ = ReadBool(bag, kAutoRedraw, false); });
+    Step([&] { bClipControls_ = ReadBool(bag, kClipControls, false); });
+    SetupCache();
+    bInitialising_ = false;
 }
 
 // --- the simple stored properties ---------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "platform/Failure.h"
 #include "platform/Host.h"
 #include "platform/Picture.h"
+#include "platform/PropertyBag.h"
 #include "platform/Surface.h"
 
 namespace tavrel {
@@ -22,7 +23,7 @@ namespace tavrel {
 // The host calls OnCreate first, then InitDefaults (or LoadSettings), then resize, show and paint
 // notifications as it pleases, and OnDestroy last.
 class Tavrel {
-  public:
+public:
     // The property pages, in the order the control lists them.
     static constexpr std::array<const char*, 3> kPropertyPages = {"Menues", "MenuObjects",
                                                                   "MenuItemObjects"};
@@ -48,6 +49,18 @@ class Tavrel {
     // The cache's size changed: its button face is drawn again. Reports a failure.
     ErrorOr<void> OnCacheResize();
     void OnDestroy();
+
+    // --- pointer input on picMenu ---------------------------------------------------------------
+    // Button: 1 left, 2 right, 4 middle (for a move, the buttons held); X and Y in pixels.
+    void OnSurfaceMouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void OnSurfaceMouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void OnSurfaceMouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    // Stands in for the second press of a double-click, at the pointer's position.
+    void OnSurfaceDblClick();
+
+    // --- saved settings -------------------------------------------------------------------------
+    void SaveSettings(PropertyBag& bag);
+    void LoadSettings(PropertyBag& bag);
 
     // --- the menu and item properties -----------------------------------------------------------
     int32_t MenusMax() const { return lMenusMax_; }
@@ -104,11 +117,13 @@ class Tavrel {
     const std::shared_ptr<Surface>& picCache() const { return picCache_; }
     Menus* oMenus() { return oMenus_.get(); }
 
-  private:
+private:
     MenuItem* CurrentItem() const;
     VMenu* CurrentMenu() const;
     // Beeps and shows the refusal; the setter then stops.
     void Refuse(const char* sMessage);
+    // One call into the menu stack; a reported failure counts as nothing hit.
+    int32_t MouseProcess(int16_t iMousePosition, float X, float Y, int32_t& lHitType);
     void TakeDefaultIcon();
     bool ProbeExtenderParent();
 

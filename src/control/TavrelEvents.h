@@ -7,7 +7,7 @@ namespace tavrel {
 // The control's events interface, in dispatch order (identifiers 1 to 13). Every parameter is
 // passed by reference. Hosts may bind to all of them; the control raises only MenuItemClick.
 class TavrelEvents {
-  public:
+public:
     virtual ~TavrelEvents() = default;
     virtual void Show() {}
     virtual void Resize() {}

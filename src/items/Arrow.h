@@ -28,7 +28,7 @@ namespace tavrel {
 //   1               move outside                 nothing  1                 unchanged
 //   any             up outside                   nothing  unchanged         clear
 class Arrow {
-  public:
+public:
     static constexpr int32_t kSide = 13;
     static constexpr int32_t kRightMargin = 6;
 
@@ -58,7 +58,7 @@ class Arrow {
     int32_t ArrowState() const { return ArrowState_; }
     bool Pressed() const { return Pressed_; }
 
-  private:
+private:
     Picture Bitmap_;
     std::shared_ptr<Surface> Parent_;
     bool Displayed_ = false;

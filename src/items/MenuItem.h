@@ -25,7 +25,7 @@ namespace tavrel {
 //   any                move outside                   flat if not   Flat         unchanged
 //   any                down/up outside                flat if not   Flat         clear
 class MenuItem {
-  public:
+public:
     const std::string& Caption() const { return Caption_; }
     void Caption(std::string sNewValue) { Caption_ = std::move(sNewValue); }
     int32_t Index() const { return Index_; }
@@ -74,7 +74,7 @@ class MenuItem {
     // Draws the border of an item state and records it; nothing while the item is not displayed.
     void DrawBorder(int16_t iDirection);
 
-  private:
+private:
     void PrintCaption(Surface& parent, int32_t lClipY, bool& bWhole);
 
     struct IconRecord {

@@ -13,7 +13,7 @@ namespace tavrel {
 // The ordered items of one menu, at positions 1 to Count. The list decides what a click is: a
 // release over the item on which the last press over an item of this list landed.
 class MenuItems {
-  public:
+public:
     // Creates an item and inserts it: appended when the list is empty or lIndex = Count + 1,
     // first when lIndex = 1, otherwise after position lIndex - 1. Any other lIndex leaves the
     // list unchanged; the new item is still returned, and kept until the next Add so that the
@@ -35,7 +35,7 @@ class MenuItems {
 
     int32_t LastDownIndex() const { return LastDownIndex_; }
 
-  private:
+private:
     Collection<MenuItem> colItems_;
     int32_t LastDownIndex_ = 0;
 };

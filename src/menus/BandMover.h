@@ -11,7 +11,7 @@ namespace tavrel {
 // copied onto itself, and rows filled with background taken from the icon cache. Rows outside
 // the surface, as source or destination, are not copied.
 class BandMover {
-  public:
+public:
     // Sets the visible surface to pixels and takes its size; the icon cache holds background in
     // rows buttonHeight + 3 and + 4.
     BandMover(Surface& picMenu, Surface& picCache, int32_t buttonHeight);
@@ -27,7 +27,7 @@ class BandMover {
     // A frame is complete: whoever shows the surface may show it now.
     void Present() { picMenu_.PresentFrame(); }
 
-  private:
+private:
     Surface& picMenu_;
     Surface& picCache_;
     int32_t width_ = 0;

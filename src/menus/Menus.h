@@ -21,7 +21,7 @@ namespace tavrel {
 //   menu i <= C: top at (i - 1) x BH; menu i > C: top at H - (N - i + 1) x BH;
 //   the item area runs from C x BH to H - (N - C) x BH (exclusive).
 class Menus {
-  public:
+public:
     // Creates a menu, sets its Caption, Index, Control and ButtonHeight and inserts it:
     // appended when the collection is empty or lIndex = Count + 1, first when lIndex = 1,
     // otherwise after position lIndex - 1. Any other lIndex leaves the collection unchanged; the
@@ -64,7 +64,7 @@ class Menus {
     // happens. Stops at its first failing step (no open menu, say) and reports it.
     ErrorOr<int32_t> MouseProcess(int16_t iMousePosition, int32_t X, int32_t Y, int32_t& lHitType);
 
-  private:
+private:
     void PositionMenuButtons();
     int32_t GetClipY() const;
     int32_t GetIconStart() const;

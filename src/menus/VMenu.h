@@ -29,7 +29,7 @@ namespace tavrel {
 //   up     yes           0 or 1        1            unchanged
 //   up     no            any           1            unchanged
 class VMenu {
-  public:
+public:
     VMenu();
 
     const std::string& Caption() const { return Caption_; }
@@ -79,7 +79,7 @@ class VMenu {
     // 0 the down arrow, 1 the up arrow.
     int32_t ArrowState(int index) const { return lArrowState_[index]; }
 
-  private:
+private:
     static constexpr int kDownArrowState = 0;
     static constexpr int kUpArrowState = 1;
 

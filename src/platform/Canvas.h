@@ -22,7 +22,7 @@ struct FontSpec {
 // Coordinates are pixels; every drawing call is limited to `clip`, which the caller has already
 // narrowed to the canvas.
 class Canvas {
-  public:
+public:
     virtual ~Canvas() = default;
 
     virtual int32_t PixelWidth() const = 0;

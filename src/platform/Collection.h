@@ -13,7 +13,7 @@ namespace tavrel {
 // caller was handed stays good.
 template <class T>
 class Collection {
-  public:
+public:
     T& Insert(int32_t lIndex, std::unique_ptr<T> object) {
         T& inserted = *object;
         const int64_t count = Count();
@@ -42,7 +42,7 @@ class Collection {
     auto begin() const { return objects_.begin(); }
     auto end() const { return objects_.end(); }
 
-  private:
+private:
     std::vector<std::unique_ptr<T>> objects_;
     std::unique_ptr<T> rejected_;
 };

@@ -12,7 +12,7 @@ namespace tavrel {
 // The drawing state of one surface that the GDI-like calls work through: its pixels and the
 // selected clip region, with the stack that SaveDC and RestoreDC keep.
 class DeviceContext {
-  public:
+public:
     explicit DeviceContext(Canvas& canvas) : canvas_(canvas) {}
     DeviceContext(const DeviceContext&) = delete;
     DeviceContext& operator=(const DeviceContext&) = delete;
@@ -31,7 +31,7 @@ class DeviceContext {
     // False, and nothing changed, when no such state was saved.
     bool Restore(int32_t level);
 
-  private:
+private:
     Canvas& canvas_;
     std::optional<Rect> clip_;
     std::vector<std::optional<Rect>> saved_;

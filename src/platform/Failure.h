@@ -13,7 +13,7 @@ namespace tavrel {
 // surface or host call that refused, a 32-bit overflow. Most operations skip such a step and go
 // on (Step); the few that stop and report it turn it into a Failure for their caller (Attempt).
 class StepFailure : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 
@@ -27,24 +27,25 @@ struct Failure {
 // The result of an operation that stops at its first failing step and reports it.
 template <class T>
 class [[nodiscard]] ErrorOr {
-  public:
+public:
     ErrorOr(T value) : state_(std::move(value)) {}
     ErrorOr(Failure failure) : state_(std::move(failure)) {}
 
     bool IsError() const { return std::holds_alternative<Failure>(state_); }
     explicit operator bool() const { return !IsError(); }
     const T& Value() const& { return std::get<T>(state_); }
+    T& Value() & { return std::get<T>(state_); }
     T&& Value() && { return std::get<T>(std::move(state_)); }
     T ValueOr(T fallback) const { return IsError() ? std::move(fallback) : Value(); }
     const Failure& Error() const { return std::get<Failure>(state_); }
 
-  private:
+private:
     std::variant<T, Failure> state_;
 };
 
 template <>
 class [[nodiscard]] ErrorOr<void> {
-  public:
+public:
     ErrorOr() = default;
     ErrorOr(Failure failure) : failure_(std::move(failure)), bFailed_(true) {}
 
@@ -52,7 +53,7 @@ class [[nodiscard]] ErrorOr<void> {
     explicit operator bool() const { return !bFailed_; }
     const Failure& Error() const { return failure_; }
 
-  private:
+private:
     Failure failure_;
     bool bFailed_ = false;
 };

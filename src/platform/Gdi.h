@@ -41,13 +41,13 @@ bool DeleteObject(HRGN& hrgn);
 // Saves the device state for the lifetime of a scope, so that a clip region selected inside it
 // never outlives it, whatever happens in between.
 class SavedDeviceState {
-  public:
+public:
     explicit SavedDeviceState(HDC hdc) : hdc_(hdc), level_(SaveDC(hdc)) {}
     ~SavedDeviceState() { RestoreDC(hdc_, level_); }
     SavedDeviceState(const SavedDeviceState&) = delete;
     SavedDeviceState& operator=(const SavedDeviceState&) = delete;
 
-  private:
+private:
     HDC hdc_;
     int32_t level_;
 };

@@ -11,10 +11,15 @@ namespace tavrel {
 // What the host that a control is placed on offers it: the extender (the host's wrapper of the
 // control, with its "Width" in the host's units and its "Parent"), property-change notification,
 // a beep, a modal message box, asynchronous downloads, and the control's client size. A host
-// that cannot do something answers with a Failure, which the control treats as its Parts say.
+// that cannot do something answers with a Failure; the control decides what that failure means
+// for the operation it was in.
 class Host {
-  public:
+public:
     enum class DownloadKind { Picture };
+    struct PointL {
+        int32_t x = 0;
+        int32_t y = 0;
+    };
 
     virtual ~Host() = default;
 
@@ -30,6 +35,11 @@ class Host {
     virtual int32_t ClientHeight() = 0;
     // Enables or disables the control's own window.
     virtual void EnableWindow(bool bEnabled) = 0;
+
+    // The pointer's position in screen pixels, and a screen position in the control's client
+    // pixels.
+    virtual ErrorOr<PointL> GetCursorPos() = 0;
+    virtual ErrorOr<PointL> ScreenToClient(PointL screen) = 0;
 
     virtual void NotifyPropertyChanged(std::string_view sName) = 0;
     virtual void Beep() = 0;

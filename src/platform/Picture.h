@@ -20,7 +20,7 @@ bool IsAcceptablePictureSize(int64_t width, int64_t height);
 
 // A shared, immutable reference to a picture; it may be empty (no picture).
 class Picture {
-  public:
+public:
     Picture() = default;
     explicit Picture(PixelImage image);
 
@@ -32,7 +32,7 @@ class Picture {
     // Two references are equal when they refer to the same picture object.
     bool operator==(const Picture& other) const { return image_ == other.image_; }
 
-  private:
+private:
     std::shared_ptr<const PixelImage> image_;
 };
 

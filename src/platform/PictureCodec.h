@@ -13,7 +13,7 @@ namespace tavrel {
 // Reads and writes pictures: ICO, BMP, PNG, GIF and JPEG in, PNG out. A picture whose size is
 // absurd, or bytes that are no picture, give a Failure naming the reason.
 class PictureCodec {
-  public:
+public:
     virtual ~PictureCodec() = default;
     virtual ErrorOr<Picture> FromFile(const std::string& sPath) const = 0;
     virtual ErrorOr<Picture> FromBytes(std::span<const uint8_t> bytes) const = 0;

@@ -25,7 +25,7 @@ constexpr int64_t kMaxSurfacePixels = int64_t{16384} * 4096;
 // the text position and the inner size are in the surface's scale unit. Every drawing method
 // stays inside the surface and inside the clip region selected on its device context.
 class Surface {
-  public:
+public:
     explicit Surface(std::unique_ptr<Canvas> canvas);
     ~Surface();
     Surface(const Surface&) = delete;
@@ -94,7 +94,7 @@ class Surface {
     void PresentFrame();
     int64_t FramesPresented() const { return lFramesPresented_; }
 
-  private:
+private:
     int32_t ToPixels(double v) const;
     double FromPixels(int64_t v) const;
     uint32_t PixelOf(Color color) const;

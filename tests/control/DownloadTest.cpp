@@ -15,7 +15,7 @@ using testing::ControlFixture;
 using testing::HttpTestServer;
 
 class DownloadTest : public ControlFixture {
-  protected:
+protected:
     void SetUp() override {
         ControlFixture::SetUp();
         host.downloader = [this](const std::string& target, const std::string& tag) {

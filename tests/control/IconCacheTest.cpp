@@ -14,7 +14,7 @@ const Color kBg = ResolveColor(kBarBackground);
 const Color kFace = ResolveColor(SystemColor(SystemColorIndex::ButtonFace));
 
 class IconCacheTest : public ControlFixture {
-  protected:
+protected:
     // Gives every item of every menu its own solid icon, in slot order.
     void ColourEveryItem() {
         int32_t slot = 0;

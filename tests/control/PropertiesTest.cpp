@@ -8,7 +8,7 @@ namespace {
 using testing::ControlFixture;
 
 class PropertiesTest : public ControlFixture {
-  protected:
+protected:
     std::vector<std::string> ItemCaptions(int32_t menu) {
         std::vector<std::string> captions;
         VMenu* m = control.oMenus()->Item(menu);

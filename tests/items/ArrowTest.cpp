@@ -18,7 +18,7 @@ const Color kPushedCorner = ResolveColor(SystemColor(SystemColorIndex::ButtonSha
 constexpr Color kMarker = 0x00FF00FF;
 
 class ArrowTest : public ::testing::Test {
-  protected:
+protected:
     Arrow Make(int16_t type) {
         Arrow arrow;
         arrow.ArrowType(type);

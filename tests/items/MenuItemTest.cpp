@@ -26,7 +26,7 @@ const Color kSunkenBottomRight = ResolveColor(SystemColor(SystemColorIndex::Ligh
 constexpr Color kMarker = 0x00FF00FF;
 
 class MenuItemTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { item = MakeItem(2); }
 
     MenuItem MakeItem(int32_t index, const std::string& caption = "Item") {

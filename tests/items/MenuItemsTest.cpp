@@ -23,7 +23,7 @@ std::vector<int32_t> Indices(const MenuItems& list) {
 }
 
 class MenuItemsTest : public ::testing::Test {
-  protected:
+protected:
     // n items at positions 1 to n, with the bar's surfaces, as a menu adds them.
     void Fill(int32_t n) {
         for (int32_t i = 1; i <= n; ++i) {

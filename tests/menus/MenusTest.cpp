@@ -251,7 +251,7 @@ TEST(MenusSlideTest, ShrinkingWhileALaterMenuIsOpenStaysInsideTheSurface) {
 }
 
 class MenusScrollTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { bar.StaticPicture(1); }
     // Menu 1 of 3 on 300 rows: the down arrow at (101, 245), the up arrow at (101, 22).
     int32_t Click(int32_t x, int32_t y, int32_t& hit) {

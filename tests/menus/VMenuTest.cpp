@@ -16,7 +16,7 @@ using testing::NewSurface;
 const Color kRaisedCorner = ResolveColor(SystemColor(SystemColorIndex::Light3D));
 
 class VMenuTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { Configure(menu, 6); }
 
     // As the bar sets a menu up: surface, button height, cache, then the items.

@@ -72,7 +72,7 @@ Picture Solid(int w, int h, uint32_t argb) {
 }
 
 class PictureCodecTest : public ::testing::Test {
-  protected:
+protected:
     qt::QtPictureCodec codec;
 };
 

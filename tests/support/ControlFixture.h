@@ -14,7 +14,7 @@ namespace tavrel::testing {
 // A new control on a recording host, as a form creates one: OnCreate, InitDefaults, then the
 // first resize, on a 120 x 300 pixel client area.
 class ControlFixture : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         host.onResize = [this] { control.OnResize(); };
         control.OnCreate();

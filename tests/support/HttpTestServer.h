@@ -14,7 +14,7 @@ namespace tavrel::testing {
 // a body, optionally after a delay. Each connection gets its own thread; the server stops, and
 // joins them, when it is destroyed.
 class HttpTestServer {
-  public:
+public:
     struct Response {
         int status = 200;
         std::string body;
@@ -30,7 +30,7 @@ class HttpTestServer {
     std::string Url(const std::string& path) const;
     int Requests() const { return requests_; }
 
-  private:
+private:
     void AcceptLoop();
     void Answer(int client);
 

@@ -13,7 +13,7 @@ namespace tavrel::testing {
 // ordered log, and download requests. Its extender "Width" is in twips; setting it resizes the
 // client area and tells the control, as a form would.
 class RecordingHost : public Host {
-  public:
+public:
     struct Download {
         std::string sTarget;
         std::string sTag;
@@ -25,6 +25,10 @@ class RecordingHost : public Host {
     int32_t ClientWidth() override { return lClientWidth; }
     int32_t ClientHeight() override { return lClientHeight; }
     void EnableWindow(bool bEnabled) override { bWindowEnabled = bEnabled; }
+    ErrorOr<PointL> GetCursorPos() override { return cursor; }
+    ErrorOr<PointL> ScreenToClient(PointL screen) override {
+        return PointL{screen.x - clientOrigin.x, screen.y - clientOrigin.y};
+    }
     void NotifyPropertyChanged(std::string_view sName) override;
     void Beep() override;
     void MessageBox(std::string_view sText) override;
@@ -40,6 +44,8 @@ class RecordingHost : public Host {
     int32_t lClientWidth = 120;
     int32_t lClientHeight = 300;
     bool bWindowEnabled = true;
+    PointL cursor;                  // in screen pixels
+    PointL clientOrigin{300, 200};  // where the client area stands on the screen
     int widthChanges = 0;
     std::function<void()> onResize;
     // Called after each notification is recorded: a host may call back into the control here.
@@ -53,7 +59,7 @@ class RecordingHost : public Host {
 
 // Records every MenuItemClick; a test may give it something to do inside the event.
 class RecordingEvents : public TavrelEvents {
-  public:
+public:
     void MenuItemClick(int32_t& MenuNumber, int32_t& MenuItem) override;
 
     std::vector<std::pair<int32_t, int32_t>> clicks;

@@ -21,7 +21,7 @@ QRect ToQRect(const Rect& r) {
 }
 
 class QtCanvas final : public Canvas {
-  public:
+public:
     QtCanvas(int32_t width, int32_t height, uint32_t fillPixel)
         : image_(width, height, QImage::Format_RGB32),
           font_(FontFor(FontSpec{})),
@@ -77,7 +77,7 @@ class QtCanvas final : public Canvas {
         painter.drawImage(ToQRect(target), source);
     }
 
-  private:
+private:
     QImage image_;
     QFont font_;
     QFontMetrics metrics_;

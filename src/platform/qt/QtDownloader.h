@@ -17,7 +17,7 @@ namespace tavrel::qt {
 // a timeout) delivers nothing and reports one warning line that names the location and the
 // reason. Any number of requests may be outstanding.
 class QtDownloader {
-  public:
+public:
     using Completion = std::function<void(const std::string& sTag, const Picture& picture,
                                           const std::string& sTarget)>;
     using Warning = std::function<void(const std::string& sLine)>;
@@ -37,7 +37,7 @@ class QtDownloader {
     void SetMaxBytes(int64_t lMaxBytes);
     void SetTimeoutMs(int lTimeoutMs);
 
-  private:
+private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
