@@ -1,8 +1,8 @@
 #include "platform/qt/OffscreenGui.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QTimer>
 #include <QtGlobal>
 #include <filesystem>
@@ -16,6 +16,13 @@ namespace {
 // The platform has to be chosen before the application object exists.
 int& ChooseOffscreen(int& argc) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrepareRuntimeDir();
+    return argc;
+}
+
+}  // namespace
+
+void PrepareRuntimeDir() {
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         // Qt wants a private runtime folder and complains on every start without one.
         const auto dir = std::filesystem::temp_directory_path() /
@@ -26,13 +33,11 @@ int& ChooseOffscreen(int& argc) {
                                      std::filesystem::perm_options::replace, ignored);
         qputenv("XDG_RUNTIME_DIR", dir.string().c_str());
     }
-    return argc;
 }
-}  // namespace
 
 struct OffscreenGui::Impl {
     Impl(int& argc, char** argv) : app(ChooseOffscreen(argc), argv) {}
-    QGuiApplication app;
+    QApplication app;
 };
 
 OffscreenGui::OffscreenGui(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}

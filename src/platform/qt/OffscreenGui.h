@@ -5,7 +5,7 @@
 
 namespace tavrel::qt {
 
-// The Qt application object that fonts and pictures need, on the offscreen platform, so that
+// The Qt application object that fonts, pictures and widgets need, on the offscreen platform, so that
 // tests and tools render real pixels without a display. One per process.
 class OffscreenGui {
 public:
@@ -18,6 +18,9 @@ private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
+
+// Gives Qt the private runtime folder it wants, when the environment names none.
+void PrepareRuntimeDir();
 
 // Runs the event loop until `done` answers true or `timeoutMs` have passed; true when done.
 bool ProcessEventsUntil(const std::function<bool()>& done, int timeoutMs);

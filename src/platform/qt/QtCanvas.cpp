@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <cassert>
 
 #include "platform/qt/QtFonts.h"
 
@@ -77,6 +78,8 @@ public:
         painter.drawImage(ToQRect(target), source);
     }
 
+    const QImage& Image() const { return image_; }
+
 private:
     QImage image_;
     QFont font_;
@@ -88,6 +91,12 @@ private:
 
 std::unique_ptr<Canvas> MakeCanvas(int32_t width, int32_t height, uint32_t fillPixel) {
     return std::make_unique<QtCanvas>(width, height, fillPixel);
+}
+
+const QImage& CanvasImage(const Canvas& canvas) {
+    const auto* qtCanvas = dynamic_cast<const QtCanvas*>(&canvas);
+    assert(qtCanvas != nullptr && "every surface of the Qt platform draws on a QtCanvas");
+    return qtCanvas->Image();
 }
 
 }  // namespace tavrel::qt

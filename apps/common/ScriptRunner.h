@@ -1,0 +1,53 @@
+#pragma once
+
+#include <functional>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tavrel::qt {
+class TavrelWidget;
+}
+
+namespace tavrel::apps {
+
+// Runs the tour language on a widget, one command per line; '#' starts a comment line and blank
+// lines are ignored. Pointer commands go through real Qt mouse events on the widget.
+//
+// On `out`: MenuItemClick lines, get results, Beep, MessageBox lines, echo lines and, when
+// notifications are shown, PropertyChanged lines. A script error (unknown command, bad number,
+// missing file) is reported on `err` as "FILE:LINE: what is wrong" and ends the run with
+// status 2; a refused property invocation is reported there too and the script goes on.
+class ScriptRunner {
+public:
+    // A command of another program's own: it answers false when the command is not its own, and
+    // throws ScriptError for a bad one.
+    using Extension =
+        std::function<bool(const std::string& sCommand, const std::vector<std::string>& words,
+                           const std::string& sRest)>;
+
+    struct ScriptError {
+        std::string sWhat;
+    };
+
+    ScriptRunner(qt::TavrelWidget& widget, std::ostream& out, std::ostream& err);
+    ~ScriptRunner();
+
+    void ShowNotifications(bool bShow);
+    void AddCommands(Extension extension);
+
+    // 0 when the script ran to its end, 2 after a script error.
+    int Run(std::istream& script, const std::string& sName);
+
+    // Helpers for extensions.
+    static double Number(const std::string& sWord);
+    static int Integer(const std::string& sWord);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace tavrel::apps
