@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and renders a sample bar to sample-bar.png.
+# Installs what is missing, builds the viewer and runs it. With a display it opens the demo bar
+# in a window; without one it runs the tour of examples/tour.tavrel on the offscreen platform
+# and writes the tour's pictures and animated GIF into out/tour/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 build=${BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" -j "$(nproc)" --target tavrel-sample
-"$build/bin/tavrel-sample" sample-bar.png
-echo "Wrote $(pwd)/sample-bar.png"
+cmake --build "$build" -j "$(nproc)" --target tavrel-view
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    exec "$build/bin/tavrel-view" examples/demo.json
+fi
+mkdir -p out/tour
+"$build/bin/tavrel-view" --script examples/tour.tavrel
+echo "The tour's pictures and animated GIF are in $(pwd)/out/tour/"

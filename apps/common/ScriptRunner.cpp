@@ -276,12 +276,14 @@ int ScriptRunner::Run(std::istream& script, const std::string& sName) {
             impl_->Command(line);
         } catch (const ScriptError& error) {
             impl_->err << sName << ":" << impl_->lineNumber << ": " << error.sWhat << std::endl;
+            impl_->recording.reset();
             return 2;
         }
     }
     if (impl_->recording) {
         impl_->err << sName << ":" << impl_->lineNumber << ": 'record' without 'endrecord'"
                    << std::endl;
+        impl_->recording.reset();
         return 2;
     }
     return 0;

@@ -5,8 +5,8 @@
 
 namespace tavrel::qt {
 
-// The Qt application object that fonts, pictures and widgets need, on the offscreen platform, so that
-// tests and tools render real pixels without a display. One per process.
+// The Qt application object that fonts, pictures and widgets need, on the offscreen platform, so
+// that tests and tools render real pixels without a display. One per process.
 class OffscreenGui {
 public:
     OffscreenGui(int& argc, char** argv);
