@@ -11,9 +11,8 @@ int main(int argc, char** argv) {
     tavrel::qt::TavrelWidget bar;
     if (auto loaded = bar.LoadInstance("examples/demo.json"); loaded.IsError())
         QMessageBox::warning(nullptr, "Tavrel", QString::fromStdString(loaded.Error().sReason));
-    QObject::connect(&bar, &tavrel::qt::TavrelWidget::MenuItemClick, [](int menu, int item) {
-        qInfo("menu %d, item %d", menu, item);
-    });
+    QObject::connect(&bar, &tavrel::qt::TavrelWidget::MenuItemClick,
+                     [](int menu, int item) { qInfo("menu %d, item %d", menu, item); });
     bar.Control().MenuCur(2);  // properties address the current menu and item
     bar.show();
     return app.exec();

@@ -1,5 +1,6 @@
 #include "control/Tavrel.h"
 
+#include "about/AboutTavrel.h"
 #include "control/DesignIcon.h"
 #include "control/DownloadTag.h"
 #include "control/IconCache.h"
@@ -112,7 +113,8 @@ ErrorOr<void> Tavrel::Refresh() {
 }
 
 ErrorOr<void> Tavrel::ShowAboutBox() {
-    return {};
+    AboutTavrel about(host_, DesignIcon());
+    return host_.ShowModalForm(about);
 }
 
 void Tavrel::TakeDefaultIcon() {

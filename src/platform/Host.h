@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/Failure.h"
+#include "platform/Form.h"
 
 namespace tavrel {
 
@@ -50,6 +51,16 @@ public:
     // same tag, on the user-interface thread. A request that cannot be started is a Failure.
     virtual ErrorOr<void> RequestDownload(const std::string& sTarget, DownloadKind kind,
                                           const std::string& sTag) = 0;
+
+    // Shows a form modally; returns when the form has closed itself.
+    virtual ErrorOr<void> ShowModalForm(Form& form) = 0;
+    // A message box with one OK button, an icon and a title ("" for the default title).
+    virtual void MessageBoxEx(std::string_view sText, MessageIcon icon,
+                              std::string_view sTitle) = 0;
+    // Starts a program from a command line, never through a shell. "Start.exe TARGET" opens
+    // TARGET (a mail or web address) with the desktop's default handler. Window style 0 hides
+    // the started program's window, 1 shows it with the focus. A Failure when it cannot start.
+    virtual ErrorOr<void> StartProgram(const std::string& sCommandLine, int16_t iWindowStyle) = 0;
 };
 
 }  // namespace tavrel

@@ -41,6 +41,26 @@ ErrorOr<void> RecordingHost::RequestDownload(const std::string& sTarget, Downloa
     return {};
 }
 
+ErrorOr<void> RecordingHost::ShowModalForm(Form& form) {
+    forms.push_back(form.Caption());
+    if (onForm) onForm(form);
+    form.Close();
+    return {};
+}
+
+void RecordingHost::MessageBoxEx(std::string_view sText, MessageIcon icon,
+                                 std::string_view sTitle) {
+    log.push_back("MessageBox " + std::string(sText) +
+                  (icon == MessageIcon::Critical ? " [critical]" : "") +
+                  (sTitle.empty() ? "" : " [" + std::string(sTitle) + "]"));
+}
+
+ErrorOr<void> RecordingHost::StartProgram(const std::string& sCommandLine, int16_t iWindowStyle) {
+    started.push_back(std::to_string(iWindowStyle) + " " + sCommandLine);
+    if (bStartFails) return Failure{"cannot start"};
+    return {};
+}
+
 std::vector<std::string> RecordingHost::Notifications() const {
     std::vector<std::string> names;
     for (const std::string& line : log)

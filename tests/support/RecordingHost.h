@@ -35,6 +35,12 @@ public:
     ErrorOr<void> RequestDownload(const std::string& sTarget, DownloadKind kind,
                                   const std::string& sTag) override;
 
+    // Forms are "shown" by handing them to onForm, which may click and move on them; a form
+    // that onForm leaves open is closed when it returns, as a user would close it.
+    ErrorOr<void> ShowModalForm(Form& form) override;
+    void MessageBoxEx(std::string_view sText, MessageIcon icon, std::string_view sTitle) override;
+    ErrorOr<void> StartProgram(const std::string& sCommandLine, int16_t iWindowStyle) override;
+
     std::vector<std::string> Notifications() const;
     void Clear() { log.clear(); }
 
@@ -55,6 +61,10 @@ public:
 
     std::vector<std::string> log;  // "PropertyChanged X", "Beep", "MessageBox TEXT"
     std::vector<Download> downloads;
+    std::function<void(Form&)> onForm;
+    std::vector<std::string> forms;    // captions, in the order shown
+    std::vector<std::string> started;  // "STYLE COMMANDLINE"
+    bool bStartFails = false;
 };
 
 // Records every MenuItemClick; a test may give it something to do inside the event.

@@ -10,8 +10,10 @@
 
 #include "control/Tavrel.h"
 #include "platform/Surface.h"
+#include "platform/qt/ProgramStarter.h"
 #include "platform/qt/QtCanvas.h"
 #include "platform/qt/QtDownloader.h"
+#include "platform/qt/QtFormDialog.h"
 #include "platform/qt/QtPictureCodec.h"
 #include "platform/qt/QtSurfaces.h"
 #include "platform/qt/SettingsFile.h"
@@ -86,6 +88,27 @@ struct TavrelWidget::Impl final : Host, TavrelEvents {
     ErrorOr<void> RequestDownload(const std::string& sTarget, DownloadKind /*kind*/,
                                   const std::string& sTag) override {
         return downloader.Request(sTarget, sTag);
+    }
+
+    ErrorOr<void> ShowModalForm(Form& form) override {
+        emit widget.FormShown(QString::fromStdString(form.Caption()));
+        if (bModalMessages) QtFormDialog::ShowModal(form, &widget);
+        return {};
+    }
+    void MessageBoxEx(std::string_view sText, MessageIcon icon, std::string_view sTitle) override {
+        const QString text = QString::fromUtf8(sText.data(), static_cast<qsizetype>(sText.size()));
+        emit widget.MessageShown(text);
+        if (!bModalMessages) return;
+        const QString title =
+            sTitle.empty()
+                ? QStringLiteral("Tavrel")
+                : QString::fromUtf8(sTitle.data(), static_cast<qsizetype>(sTitle.size()));
+        QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
+                        title, text, QMessageBox::Ok, &widget);
+        box.exec();
+    }
+    ErrorOr<void> StartProgram(const std::string& sCommandLine, int16_t iWindowStyle) override {
+        return StartDetached(sCommandLine, iWindowStyle);
     }
 
     // --- TavrelEvents ---

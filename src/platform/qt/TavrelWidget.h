@@ -58,6 +58,7 @@ signals:
     void MessageShown(const QString& text);
     void FramePresented();
     void DownloadWarning(const QString& line);
+    void FormShown(const QString& title);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
