@@ -146,6 +146,7 @@ struct TavrelWidget::Impl final : Host, TavrelEvents {
     }
 
     void PresentFrame() {
+        if (!bPresentFrames) return;
         if (pacing.count() > 0) {
             std::this_thread::sleep_until(lastFrame + pacing);
             lastFrame = std::chrono::steady_clock::now();
@@ -163,6 +164,7 @@ struct TavrelWidget::Impl final : Host, TavrelEvents {
     std::chrono::microseconds pacing{0};
     std::chrono::steady_clock::time_point lastFrame{};
     bool bModalMessages = true;
+    bool bPresentFrames = true;
     bool bAcceptsParent = true;
     QPoint lastCursor;
 };
@@ -210,6 +212,9 @@ void TavrelWidget::SetEventSink(TavrelEvents* sink) {
 }
 void TavrelWidget::SetFramePacing(std::chrono::microseconds pacing) {
     impl_->pacing = pacing;
+}
+void TavrelWidget::SetFramePresentation(bool bPresent) {
+    impl_->bPresentFrames = bPresent;
 }
 void TavrelWidget::SetModalMessages(bool bModal) {
     impl_->bModalMessages = bModal;

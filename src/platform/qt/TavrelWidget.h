@@ -43,6 +43,9 @@ public:
     // Waits, when needed, until this long has passed since the previous frame, so that a person
     // can follow a slide on a fast machine; zero presents frames as fast as they come.
     void SetFramePacing(std::chrono::microseconds pacing);
+    // Whether each frame of an animation is repainted as it is drawn (the default); without it
+    // only the finished picture reaches the screen.
+    void SetFramePresentation(bool bPresent);
     // Modal message boxes (the default), or only the MessageShown signal.
     void SetModalMessages(bool bModal);
     // Whether the extender accepts the "Parent" probe (icons saved as pictures) or refuses it
