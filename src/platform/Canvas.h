@@ -30,6 +30,10 @@ public:
     // Row y, 0 <= y < PixelHeight(), of PixelWidth() pixels 0xAARRGGBB.
     virtual uint32_t* ScanLine(int32_t y) = 0;
     virtual const uint32_t* ScanLine(int32_t y) const = 0;
+    // Copies `count` whole rows from row `from` to row `to` of this canvas, as if through a
+    // temporary buffer; the caller has clipped both ranges to the canvas. A canvas may do this
+    // without moving the pixels themselves, as long as every row then reads as it should.
+    virtual void CopyRows(int32_t from, int32_t to, int32_t count);
     // Keeps the pixels of the area that stays; the newly exposed area gets `fillPixel`.
     virtual void Resize(int32_t width, int32_t height, uint32_t fillPixel) = 0;
 

@@ -10,14 +10,6 @@ Rect Bounds(const Canvas& canvas) {
     return Rect{0, 0, canvas.PixelWidth(), canvas.PixelHeight()};
 }
 
-namespace {
-
-bool RowsAreContiguous(const Canvas& canvas) {
-    return canvas.PixelHeight() < 2 ||
-           canvas.ScanLine(1) - canvas.ScanLine(0) == canvas.PixelWidth();
-}
-
-}  // namespace
 
 void FillRect(Canvas& canvas, const Rect& area, uint32_t pixel, const Rect& clip) {
     const Rect r = Intersect(Intersect(area, clip), Bounds(canvas));
@@ -47,13 +39,10 @@ void Copy(Canvas& dst, int32_t x, int32_t y, int32_t w, int32_t h, const Canvas&
     bottom = std::min<int64_t>(bottom, src.PixelHeight() - dy);
     if (right <= left || bottom <= top) return;
 
-    // Whole rows of canvases whose rows follow each other in memory are one block: a single
-    // memmove gives the same pixels as the copy row by row, at the cost of one call.
-    if (left == 0 && dx == 0 && right == dst.PixelWidth() && right == src.PixelWidth() &&
-        RowsAreContiguous(dst) && RowsAreContiguous(src)) {
-        std::memmove(
-            dst.ScanLine(static_cast<int32_t>(top)), src.ScanLine(static_cast<int32_t>(top + dy)),
-            static_cast<size_t>(bottom - top) * static_cast<size_t>(right) * sizeof(uint32_t));
+    // Whole rows within one canvas: the canvas moves them its own way (the animations' bands).
+    if (&dst == &src && left == 0 && dx == 0 && right == dst.PixelWidth()) {
+        dst.CopyRows(static_cast<int32_t>(top + dy), static_cast<int32_t>(top),
+                     static_cast<int32_t>(bottom - top));
         return;
     }
     const size_t bytes = static_cast<size_t>(right - left) * sizeof(uint32_t);

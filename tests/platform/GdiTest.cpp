@@ -39,6 +39,25 @@ TEST(BitBltTest, OverlappingCopiesOnOneSurfaceActAsThroughABuffer) {
     }
 }
 
+TEST(BitBltTest, WholeRowsFarApartAndAfterManyMovesReadAsTheyShould) {
+    auto s = RowStriped(8, 60);
+    BitBlt(s->hDC(), 0, 35, 8, 20, s->hDC(), 0, 5, SRCCOPY);  // no overlap
+    for (int32_t i = 0; i < 20; ++i) ASSERT_EQ(At(*s, 7, 35 + i), RowColor(5 + i)) << i;
+    EXPECT_EQ(At(*s, 0, 5), RowColor(5)) << "the source rows stay";
+    // A slide's worth of one-row moves up and down, against the same moves made on a copy.
+    auto moved = RowStriped(8, 60);
+    std::vector<uint32_t> expected = testing::Snapshot(*moved);
+    for (int k = 0; k < 30; ++k) {
+        const int32_t from = 3 + k % 7, to = k % 2 ? from - 1 : from + 2, count = 40;
+        BitBlt(moved->hDC(), 0, to, 8, count, moved->hDC(), 0, from, SRCCOPY);
+        std::vector<uint32_t> before = expected;
+        for (int32_t r = 0; r < count; ++r)
+            if (to + r >= 0 && to + r < 60 && from + r < 60)
+                std::copy_n(before.begin() + (from + r) * 8, 8, expected.begin() + (to + r) * 8);
+    }
+    EXPECT_EQ(testing::Snapshot(*moved), expected);
+}
+
 TEST(BitBltTest, HorizontalOverlapKeepsEveryColumn) {
     auto s = NewSurface(10, 1, kBg);
     for (int32_t x = 0; x < 10; ++x) s->Box(x, 0, x, 0, static_cast<Color>(x + 1), BoxFill::Filled);

@@ -5,7 +5,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <algorithm>
 #include <cassert>
+#include <cstring>
+#include <optional>
+#include <vector>
 
 #include "platform/qt/QtFonts.h"
 
@@ -21,33 +25,61 @@ QRect ToQRect(const Rect& r) {
     return QRect(r.left, r.top, static_cast<int>(r.Width()), static_cast<int>(r.Height()));
 }
 
+// The pixels live in a pool of rows reached through a row table, so that copying whole rows
+// within the canvas (every frame of a slide or a scroll) moves row references, not pixels: a band
+// one row up is the table shifted by one and one row copied. Painting with QPainter, and showing
+// the canvas, first puts the rows back in order in one contiguous image.
 class QtCanvas final : public Canvas {
 public:
     QtCanvas(int32_t width, int32_t height, uint32_t fillPixel)
-        : image_(width, height, QImage::Format_RGB32),
-          font_(FontFor(FontSpec{})),
-          metrics_(font_),
-          cell_(CellMetricsFor(font_)) {
-        image_.fill(fillPixel);
+        : font_(FontFor(FontSpec{})), metrics_(font_), cell_(CellMetricsFor(font_)) {
+        Allocate(width, height, fillPixel);
     }
 
-    int32_t PixelWidth() const override { return image_.width(); }
-    int32_t PixelHeight() const override { return image_.height(); }
-    uint32_t* ScanLine(int32_t y) override {
-        return reinterpret_cast<uint32_t*>(image_.scanLine(y));
+    int32_t PixelWidth() const override { return width_; }
+    int32_t PixelHeight() const override { return height_; }
+    uint32_t* ScanLine(int32_t y) override { return rows_[static_cast<size_t>(y)]; }
+    const uint32_t* ScanLine(int32_t y) const override { return rows_[static_cast<size_t>(y)]; }
+
+    void CopyRows(int32_t from, int32_t to, int32_t count) override {
+        const int32_t shift = to - from;
+        if (count <= 0 || shift == 0) return;
+        const size_t bytes = static_cast<size_t>(width_) * sizeof(uint32_t);
+        const int32_t distance = shift < 0 ? -shift : shift;
+        if (distance >= count) {  // no overlap: the source rows stay, so their pixels are copied
+            for (int32_t i = 0; i < count; ++i) std::memcpy(rows_[to + i], rows_[from + i], bytes);
+            return;
+        }
+        // The rows overwritten outside the source range give their buffers to the rows of the
+        // source range that the copy leaves in place, which get their own pixels copied back.
+        uint32_t** rows = rows_.data();
+        scratch_.assign(rows + (shift < 0 ? to : from + count), rows + (shift < 0 ? from : to + count));
+        if (shift < 0) {
+            std::memmove(rows + to, rows + from, static_cast<size_t>(count) * sizeof(uint32_t*));
+            for (int32_t j = 0; j < distance; ++j) {
+                rows[to + count + j] = scratch_[static_cast<size_t>(j)];
+                std::memcpy(rows[to + count + j], rows[to + count + j + shift], bytes);
+            }
+        } else {
+            std::memmove(rows + to, rows + from, static_cast<size_t>(count) * sizeof(uint32_t*));
+            for (int32_t j = 0; j < distance; ++j) {
+                rows[from + j] = scratch_[static_cast<size_t>(j)];
+                std::memcpy(rows[from + j], rows[from + j + shift], bytes);
+            }
+        }
+        bOrdered_ = false;
     }
-    const uint32_t* ScanLine(int32_t y) const override {
-        return reinterpret_cast<const uint32_t*>(image_.constScanLine(y));
-    }
+
+    ~QtCanvas() override { painter_.reset(); }
 
     void Resize(int32_t width, int32_t height, uint32_t fillPixel) override {
-        QImage resized(width, height, QImage::Format_RGB32);
-        resized.fill(fillPixel);
-        const int w = std::min(width, image_.width());
-        for (int y = 0; y < std::min(height, image_.height()); ++y)
-            std::copy_n(reinterpret_cast<const uint32_t*>(image_.constScanLine(y)), w,
-                        reinterpret_cast<uint32_t*>(resized.scanLine(y)));
-        image_ = std::move(resized);
+        painter_.reset();
+        std::vector<uint32_t*> old = rows_;
+        std::vector<uint32_t> oldPool = std::move(pool_);
+        const int32_t oldWidth = width_, oldHeight = height_;
+        Allocate(width, height, fillPixel);
+        const size_t keep = static_cast<size_t>(std::min(width, oldWidth)) * sizeof(uint32_t);
+        for (int32_t y = 0; y < std::min(height, oldHeight); ++y) std::memcpy(rows_[y], old[y], keep);
     }
 
     void SetFont(const FontSpec& font) override {
@@ -62,7 +94,7 @@ public:
 
     void DrawText(int32_t x, int32_t y, std::string_view sText, uint32_t pixel,
                   const Rect& clip) override {
-        QPainter painter(&image_);
+        QPainter& painter = Painter();
         painter.setClipRect(ToQRect(clip));
         painter.setFont(font_);
         painter.setPen(QColor::fromRgb(pixel));
@@ -72,16 +104,61 @@ public:
     void DrawPicture(const PixelImage& picture, const Rect& target, const Rect& clip) override {
         const QImage source(reinterpret_cast<const uchar*>(picture.argb.data()), picture.width,
                             picture.height, picture.width * 4, QImage::Format_ARGB32);
-        QPainter painter(&image_);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        QPainter& painter = Painter();
         painter.setClipRect(ToQRect(clip));
         painter.drawImage(ToQRect(target), source);
     }
 
-    const QImage& Image() const { return image_; }
+    // The pixels as one image, the rows put back in order first, with no painter on it.
+    QImage& Image() const {
+        painter_.reset();
+        if (!bOrdered_) {
+            std::vector<uint32_t> ordered(pool_.size());
+            const size_t w = static_cast<size_t>(width_);
+            for (size_t y = 0; y < rows_.size(); ++y) std::memcpy(ordered.data() + y * w, rows_[y], w * 4);
+            pool_.swap(ordered);
+            Index();
+        }
+        return view_;
+    }
 
 private:
-    QImage image_;
+    // One painter serves every caption and picture until the rows move or the image is shown:
+    // the captions of a paint are many, and a painter is dear to set up.
+    QPainter& Painter() {
+        if (!bOrdered_) Image();
+        if (!painter_) {
+            painter_.emplace(&view_);
+            painter_->setRenderHint(QPainter::SmoothPixmapTransform);
+        }
+        return *painter_;
+    }
+
+    void Allocate(int32_t width, int32_t height, uint32_t fillPixel) {
+        painter_.reset();
+        width_ = width;
+        height_ = height;
+        pool_.assign(static_cast<size_t>(width) * static_cast<size_t>(height), fillPixel);
+        Index();
+        scratch_.reserve(static_cast<size_t>(height));
+    }
+
+    // Rows in order over the pool, and the image that views it.
+    void Index() const {
+        rows_.resize(static_cast<size_t>(height_));
+        for (size_t y = 0; y < rows_.size(); ++y) rows_[y] = pool_.data() + y * static_cast<size_t>(width_);
+        view_ = QImage(reinterpret_cast<uchar*>(pool_.data()), width_, height_, width_ * 4, QImage::Format_RGB32);
+        bOrdered_ = true;
+    }
+
+    int32_t width_ = 0;
+    int32_t height_ = 0;
+    mutable std::vector<uint32_t> pool_;
+    mutable std::vector<uint32_t*> rows_;
+    mutable QImage view_;
+    mutable bool bOrdered_ = true;
+    mutable std::optional<QPainter> painter_;
+    std::vector<uint32_t*> scratch_;
     QFont font_;
     QFontMetrics metrics_;
     CellMetrics cell_;
