@@ -33,7 +33,11 @@ std::map<std::string, Result> Load(const QString& path) {
     QFile file(path);
     std::map<std::string, Result> results;
     if (!file.open(QIODevice::ReadOnly)) return results;
-    const QJsonArray runs = QJsonDocument::fromJson(file.readAll()).object().value("benchmarks").toArray();
+    // Aggregates of counters can be NaN or infinite, which JSON has no words for.
+    QByteArray text = file.readAll();
+    for (const char* word : {"-NaN", "NaN", "-nan", "nan", "-Infinity", "Infinity", "-inf", "inf"})
+        text.replace(QByteArray(": ") + word, ": null");
+    const QJsonArray runs = QJsonDocument::fromJson(text).object().value("benchmarks").toArray();
     for (const QJsonValue& value : runs) {
         const QJsonObject run = value.toObject();
         std::string name = run.value("run_name").toString().toStdString();
@@ -50,7 +54,8 @@ std::map<std::string, Result> Load(const QString& path) {
 void Chart(const std::map<std::string, Result>& results, const QString& path) {
     std::map<int, double> points;
     for (const auto& [name, r] : results)
-        if (name.rfind("BM_Slide/", 0) == 0) points[std::stoi(name.substr(9))] = Microseconds(r) / 2;  // one switch
+        if (name.rfind("BM_Slide/", 0) == 0)
+            points[std::stoi(name.substr(9))] = Microseconds(r) / 2;  // one switch
     if (points.empty()) return;
     QImage image(640, 400, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -63,7 +68,8 @@ void Chart(const std::map<std::string, Result>& results, const QString& path) {
     p.setPen(Qt::black);
     p.drawRect(plot);
     const auto at = [&](double h, double t) {
-        return QPointF(plot.left() + plot.width() * h / maxHeight, plot.bottom() - plot.height() * t / (maxTime * 1.1));
+        return QPointF(plot.left() + plot.width() * h / maxHeight,
+                       plot.bottom() - plot.height() * t / (maxTime * 1.1));
     };
     QPainterPath line;
     bool first = true;
@@ -84,9 +90,11 @@ void Chart(const std::map<std::string, Result>& results, const QString& path) {
     p.save();
     p.translate(20, 200);
     p.rotate(-90);
-    p.drawText(QRectF(-150, -10, 300, 24), Qt::AlignCenter, QStringLiteral("one menu switch (microseconds)"));
+    p.drawText(QRectF(-150, -10, 300, 24), Qt::AlignCenter,
+               QStringLiteral("one menu switch (microseconds)"));
     p.restore();
-    p.drawText(QRectF(0, 4, 640, 24), Qt::AlignCenter, QStringLiteral("Slide from menu 1 to menu 3 of three, 120 pixels wide"));
+    p.drawText(QRectF(0, 4, 640, 24), Qt::AlignCenter,
+               QStringLiteral("Slide from menu 1 to menu 3 of three, 120 pixels wide"));
     p.end();
     image.save(path, "PNG");
 }
@@ -113,17 +121,19 @@ int main(int argc, char** argv) {
         std::printf("| BandCopy/Memmove %s | %.2f | >= 0.8 |\n", name.substr(12).c_str(),
                     r.bytesPerSecond / twin->second.bytesPerSecond);
     }
-    const auto tavrel = results.find("BM_TavrelSwitch"), toolbox = results.find("BM_QToolBoxSwitch");
+    const auto tavrel = results.find("BM_TavrelSwitch"),
+               toolbox = results.find("BM_QToolBoxSwitch");
     if (tavrel != results.end() && toolbox != results.end())
         std::printf("| TavrelSwitch/QToolBoxSwitch | %.2f (%.0f us / %.0f us) | <= 0.5 |\n",
-                    Microseconds(tavrel->second) / Microseconds(toolbox->second), Microseconds(tavrel->second),
-                    Microseconds(toolbox->second));
+                    Microseconds(tavrel->second) / Microseconds(toolbox->second),
+                    Microseconds(tavrel->second), Microseconds(toolbox->second));
     if (const auto cache = results.find("BM_SetupCache"); cache != results.end())
         std::printf("| SetupCache per icon | %.1f us | |\n", Microseconds(cache->second) / 60);
     for (const char* name : {"BM_Slide/1080", "BM_Scroll"})
         if (const auto r = results.find(name); r != results.end() && r->second.allocsPerFrame >= 0)
             std::printf("| %s allocs_per_frame | %g | 0 |\n", name + 3, r->second.allocsPerFrame);
-    for (const char* name : {"BM_Slide/300", "BM_Slide/1080", "BM_Scroll", "BM_StaticPaint", "BM_ScaleAtPaint", "BM_Click"})
+    for (const char* name : {"BM_Slide/300", "BM_Slide/1080", "BM_Scroll", "BM_StaticPaint",
+                             "BM_ScaleAtPaint", "BM_Click"})
         if (const auto r = results.find(name); r != results.end())
             std::printf("| %s | %.1f us | |\n", name + 3, Microseconds(r->second));
     Chart(results, QString::fromUtf8(argv[2]) + "/slide-time.png");

@@ -10,7 +10,6 @@ Rect Bounds(const Canvas& canvas) {
     return Rect{0, 0, canvas.PixelWidth(), canvas.PixelHeight()};
 }
 
-
 void FillRect(Canvas& canvas, const Rect& area, uint32_t pixel, const Rect& clip) {
     const Rect r = Intersect(Intersect(area, clip), Bounds(canvas));
     if (r.IsEmpty()) return;

@@ -53,7 +53,8 @@ public:
         // The rows overwritten outside the source range give their buffers to the rows of the
         // source range that the copy leaves in place, which get their own pixels copied back.
         uint32_t** rows = rows_.data();
-        scratch_.assign(rows + (shift < 0 ? to : from + count), rows + (shift < 0 ? from : to + count));
+        scratch_.assign(rows + (shift < 0 ? to : from + count),
+                        rows + (shift < 0 ? from : to + count));
         if (shift < 0) {
             std::memmove(rows + to, rows + from, static_cast<size_t>(count) * sizeof(uint32_t*));
             for (int32_t j = 0; j < distance; ++j) {
@@ -79,11 +80,13 @@ public:
         const int32_t oldWidth = width_, oldHeight = height_;
         Allocate(width, height, fillPixel);
         const size_t keep = static_cast<size_t>(std::min(width, oldWidth)) * sizeof(uint32_t);
-        for (int32_t y = 0; y < std::min(height, oldHeight); ++y) std::memcpy(rows_[y], old[y], keep);
+        for (int32_t y = 0; y < std::min(height, oldHeight); ++y)
+            std::memcpy(rows_[y], old[y], keep);
     }
 
     void SetFont(const FontSpec& font) override {
         font_ = FontFor(font);
+        bPainterHasFont_ = false;
         metrics_ = QFontMetrics(font_);
         cell_ = CellMetricsFor(font_);
     }
@@ -96,7 +99,10 @@ public:
                   const Rect& clip) override {
         QPainter& painter = Painter();
         painter.setClipRect(ToQRect(clip));
-        painter.setFont(font_);
+        if (!bPainterHasFont_) {
+            painter.setFont(font_);
+            bPainterHasFont_ = true;
+        }
         painter.setPen(QColor::fromRgb(pixel));
         painter.drawText(QPoint(x, y + cell_.ascent), ToQString(sText));
     }
@@ -113,10 +119,12 @@ public:
     QImage& Image() const {
         painter_.reset();
         if (!bOrdered_) {
-            std::vector<uint32_t> ordered(pool_.size());
+            // Into the spare pool, kept from the last time so that no fresh pages are touched.
+            spare_.resize(pool_.size());
             const size_t w = static_cast<size_t>(width_);
-            for (size_t y = 0; y < rows_.size(); ++y) std::memcpy(ordered.data() + y * w, rows_[y], w * 4);
-            pool_.swap(ordered);
+            for (size_t y = 0; y < rows_.size(); ++y)
+                std::memcpy(spare_.data() + y * w, rows_[y], w * 4);
+            pool_.swap(spare_);
             Index();
         }
         return view_;
@@ -129,6 +137,7 @@ private:
         if (!bOrdered_) Image();
         if (!painter_) {
             painter_.emplace(&view_);
+            bPainterHasFont_ = false;
             painter_->setRenderHint(QPainter::SmoothPixmapTransform);
         }
         return *painter_;
@@ -146,18 +155,22 @@ private:
     // Rows in order over the pool, and the image that views it.
     void Index() const {
         rows_.resize(static_cast<size_t>(height_));
-        for (size_t y = 0; y < rows_.size(); ++y) rows_[y] = pool_.data() + y * static_cast<size_t>(width_);
-        view_ = QImage(reinterpret_cast<uchar*>(pool_.data()), width_, height_, width_ * 4, QImage::Format_RGB32);
+        for (size_t y = 0; y < rows_.size(); ++y)
+            rows_[y] = pool_.data() + y * static_cast<size_t>(width_);
+        view_ = QImage(reinterpret_cast<uchar*>(pool_.data()), width_, height_, width_ * 4,
+                       QImage::Format_RGB32);
         bOrdered_ = true;
     }
 
     int32_t width_ = 0;
     int32_t height_ = 0;
     mutable std::vector<uint32_t> pool_;
+    mutable std::vector<uint32_t> spare_;
     mutable std::vector<uint32_t*> rows_;
     mutable QImage view_;
     mutable bool bOrdered_ = true;
     mutable std::optional<QPainter> painter_;
+    bool bPainterHasFont_ = false;
     std::vector<uint32_t*> scratch_;
     QFont font_;
     QFontMetrics metrics_;
