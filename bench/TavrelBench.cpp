@@ -18,6 +18,7 @@
 #include "items/BarCodes.h"
 #include "menus/Menus.h"
 #include "platform/Gdi.h"
+#include "platform/NullHost.h"
 #include "platform/qt/OffscreenGui.h"
 #include "platform/qt/QtSurfaces.h"
 #include "platform/qt/TavrelWidget.h"
@@ -155,27 +156,6 @@ void BM_StaticPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_StaticPaint)->Unit(benchmark::kMicrosecond);
 
-// The control's own cache rebuild: 60 icons scaled once from 48 x 48.
-struct NullHost final : Host {
-    ErrorOr<int32_t> ExtenderWidth() override { return 3600; }
-    ErrorOr<void> SetExtenderWidth(int32_t) override { return {}; }
-    ErrorOr<void> AssignEmptyExtenderParent() override { return {}; }
-    int32_t ClientWidth() override { return 240; }
-    int32_t ClientHeight() override { return 1080; }
-    void EnableWindow(bool) override {}
-    ErrorOr<PointL> GetCursorPos() override { return PointL{}; }
-    ErrorOr<PointL> ScreenToClient(PointL p) override { return p; }
-    void NotifyPropertyChanged(std::string_view) override {}
-    void Beep() override {}
-    void MessageBox(std::string_view) override {}
-    ErrorOr<void> RequestDownload(const std::string&, DownloadKind, const std::string&) override {
-        return {};
-    }
-    ErrorOr<void> ShowModalForm(Form&) override { return {}; }
-    void MessageBoxEx(std::string_view, MessageIcon, std::string_view) override {}
-    ErrorOr<void> StartProgram(const std::string&, int16_t) override { return {}; }
-};
-
 struct Clicks final : TavrelEvents {
     void MenuItemClick(int32_t&, int32_t&) override { ++count; }
     int64_t count = 0;
@@ -198,7 +178,7 @@ struct FullControl {
         control.MenuCur(1);
         control.OnPaint();
     }
-    NullHost host;
+    NullHost host{240, 1080};
     Clicks events;
     Tavrel control;
 };

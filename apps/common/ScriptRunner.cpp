@@ -19,6 +19,8 @@ namespace tavrel::apps {
 namespace {
 
 constexpr int kDownloadWaitMs = 60000;
+constexpr int kSandboxSize = 2000;
+constexpr int kSandboxWaitMs = 5;
 
 [[noreturn]] void Error(const std::string& sWhat) {
     throw ScriptRunner::ScriptError{sWhat};
@@ -128,6 +130,8 @@ struct ScriptRunner::Impl {
                       " arguments");
         };
         Tavrel& control = widget.Control();
+        if (bSandbox && (c == "load" || c == "save" || c == "shot" || c == "record"))
+            Error("'" + c + "' is not allowed here");
         if (c == "new") {
             need(0, 0);
             widget.NewInstance();
@@ -142,8 +146,9 @@ struct ScriptRunner::Impl {
         } else if (c == "size") {
             need(2, 2);
             const int width = Integer(w[1]), height = Integer(w[2]);
-            if (width < 1 || height < 1 || width > 16384 || height > 16384)
-                Error("a size is 1 to 16384 pixels");
+            const int largest = bSandbox ? kSandboxSize : 16384;
+            if (width < 1 || height < 1 || width > largest || height > largest)
+                Error("a size is 1 to " + std::to_string(largest) + " pixels");
             widget.resize(width, height);
         } else if (c == "down" || c == "up") {
             need(2, 3);
@@ -175,6 +180,7 @@ struct ScriptRunner::Impl {
             if (FindMember(w[1]) && FindMember(w[1])->type == AutomationMember::Type::Picture) {
                 Picture picture;
                 if (value != "none") {
+                    if (bSandbox) Error("pictures from files are not allowed here");
                     const auto loaded = codec.FromFile(value);
                     if (loaded.IsError()) Error(value + ": " + loaded.Error().sReason);
                     picture = loaded.Value();
@@ -204,10 +210,10 @@ struct ScriptRunner::Impl {
             if (w.size() > 1) {
                 const int ms = Integer(w[1]);
                 if (ms < 0) Error("a wait is 0 milliseconds or more");
-                qt::ProcessEventsFor(ms);
+                qt::ProcessEventsFor(bSandbox ? std::min(ms, kSandboxWaitMs) : ms);
             } else {
                 qt::ProcessEventsUntil([&] { return widget.OutstandingDownloads() == 0; },
-                                       kDownloadWaitMs);
+                                       bSandbox ? kSandboxWaitMs : kDownloadWaitMs);
             }
         } else if (c == "shot") {
             need(1, 1);
@@ -248,6 +254,7 @@ struct ScriptRunner::Impl {
     std::string recordPath;
     Qt::MouseButtons held;
     bool bNotify = false;
+    bool bSandbox = false;
     std::string sName;
     int lineNumber = 0;
 };
@@ -257,6 +264,9 @@ ScriptRunner::ScriptRunner(qt::TavrelWidget& widget, std::ostream& out, std::ost
 
 ScriptRunner::~ScriptRunner() = default;
 
+void ScriptRunner::Sandbox(bool bSandbox) {
+    impl_->bSandbox = bSandbox;
+}
 void ScriptRunner::ShowNotifications(bool bShow) {
     impl_->bNotify = bShow;
 }

@@ -36,6 +36,9 @@ public:
     ~ScriptRunner();
 
     void ShowNotifications(bool bShow);
+    // For running scripts from nobody in particular (the fuzzer): no command reads or writes a
+    // file, waits are short and sizes small.
+    void Sandbox(bool bSandbox);
     void AddCommands(Extension extension);
 
     // 0 when the script ran to its end, 2 after a script error.

@@ -7,33 +7,12 @@
 
 #include "about/AboutTavrel.h"
 #include "control/DesignIcon.h"
+#include "platform/NullHost.h"
 #include "platform/qt/OffscreenGui.h"
 #include "platform/qt/QtFormDialog.h"
 
 namespace {
 
-// The forms only need a host for their buttons and links, which nobody presses here.
-class QuietHost final : public tavrel::Host {
-public:
-    tavrel::ErrorOr<int32_t> ExtenderWidth() override { return 0; }
-    tavrel::ErrorOr<void> SetExtenderWidth(int32_t) override { return {}; }
-    tavrel::ErrorOr<void> AssignEmptyExtenderParent() override { return {}; }
-    int32_t ClientWidth() override { return 0; }
-    int32_t ClientHeight() override { return 0; }
-    void EnableWindow(bool) override {}
-    tavrel::ErrorOr<PointL> GetCursorPos() override { return PointL{}; }
-    tavrel::ErrorOr<PointL> ScreenToClient(PointL p) override { return p; }
-    void NotifyPropertyChanged(std::string_view) override {}
-    void Beep() override {}
-    void MessageBox(std::string_view) override {}
-    tavrel::ErrorOr<void> RequestDownload(const std::string&, DownloadKind,
-                                          const std::string&) override {
-        return {};
-    }
-    tavrel::ErrorOr<void> ShowModalForm(tavrel::Form&) override { return {}; }
-    void MessageBoxEx(std::string_view, tavrel::MessageIcon, std::string_view) override {}
-    tavrel::ErrorOr<void> StartProgram(const std::string&, int16_t) override { return {}; }
-};
 
 bool Shot(tavrel::Form& form, const std::string& path) {
     tavrel::qt::QtFormDialog dialog(form);
@@ -50,7 +29,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     tavrel::qt::OffscreenGui gui(argc, argv);
-    QuietHost host;
+    tavrel::NullHost host;  // nobody presses a button here
     tavrel::AboutTavrel about(host, tavrel::DesignIcon());
     tavrel::FrmSupport support(host);
     const std::string folder = argv[1];

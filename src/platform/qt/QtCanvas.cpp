@@ -87,11 +87,13 @@ public:
     void SetFont(const FontSpec& font) override {
         font_ = FontFor(font);
         bPainterHasFont_ = false;
+        long_ = LongText{};
         metrics_ = QFontMetrics(font_);
         cell_ = CellMetricsFor(font_);
     }
     int32_t TextWidth(std::string_view sText) const override {
-        return metrics_.horizontalAdvance(ToQString(sText));
+        if (sText.size() <= kLongText) return metrics_.horizontalAdvance(ToQString(sText));
+        return static_cast<int32_t>(std::min<int64_t>(Layout(sText).total, INT32_MAX));
     }
     int32_t LineHeight() const override { return cell_.height; }
 
@@ -104,7 +106,19 @@ public:
             bPainterHasFont_ = true;
         }
         painter.setPen(QColor::fromRgb(pixel));
-        painter.drawText(QPoint(x, y + cell_.ascent), ToQString(sText));
+        if (sText.size() <= kLongText) {
+            painter.drawText(QPoint(x, y + cell_.ascent), ToQString(sText));
+            return;
+        }
+        // A very long text is laid out in pieces, and only the pieces that can reach the clip
+        // are drawn: Qt's own measure of it overflows, and drawing it all would take seconds.
+        const LongText& layout = Layout(sText);
+        for (size_t i = 0; i < layout.pieces.size(); ++i) {
+            const int64_t left = int64_t{x} + layout.offsets[i], right = int64_t{x} + layout.offsets[i + 1];
+            if (right < int64_t{clip.left} - kOverhang || left > int64_t{clip.right} + kOverhang) continue;
+            const auto [start, length] = layout.pieces[i];
+            painter.drawText(QPoint(static_cast<int>(left), y + cell_.ascent), ToQString(sText.substr(start, length)));
+        }
     }
 
     void DrawPicture(const PixelImage& picture, const Rect& target, const Rect& clip) override {
@@ -131,6 +145,34 @@ public:
     }
 
 private:
+    static constexpr size_t kLongText = 2048;
+    static constexpr size_t kPiece = 1024;
+    static constexpr int64_t kOverhang = 32;
+
+    // Pieces of a long text at whole characters, and where each starts; the last one laid out
+    // is kept, since a caption is measured and drawn at every paint.
+    struct LongText {
+        size_t hash = 0;
+        size_t size = 0;
+        std::vector<std::pair<size_t, size_t>> pieces;
+        std::vector<int64_t> offsets;  // pieces.size() + 1 entries
+        int64_t total = 0;
+    };
+    const LongText& Layout(std::string_view sText) const {
+        const size_t hash = std::hash<std::string_view>{}(sText);
+        if (long_.size == sText.size() && long_.hash == hash && !long_.offsets.empty()) return long_;
+        long_ = LongText{hash, sText.size(), {}, {0}, 0};
+        for (size_t start = 0; start < sText.size();) {
+            size_t end = std::min(sText.size(), start + kPiece);
+            while (end < sText.size() && end > start + 1 && (static_cast<unsigned char>(sText[end]) & 0xC0) == 0x80) --end;
+            long_.pieces.emplace_back(start, end - start);
+            long_.total += metrics_.horizontalAdvance(ToQString(sText.substr(start, end - start)));
+            long_.offsets.push_back(long_.total);
+            start = end;
+        }
+        return long_;
+    }
+
     // One painter serves every caption and picture until the rows move or the image is shown:
     // the captions of a paint are many, and a painter is dear to set up.
     QPainter& Painter() {
@@ -171,6 +213,7 @@ private:
     mutable bool bOrdered_ = true;
     mutable std::optional<QPainter> painter_;
     bool bPainterHasFont_ = false;
+    mutable LongText long_;
     std::vector<uint32_t*> scratch_;
     QFont font_;
     QFontMetrics metrics_;

@@ -185,7 +185,13 @@ ErrorOr<SettingsFile> SettingsFile::Load(const std::string& sPath) {
     if (!file.open(QIODevice::ReadOnly))
         return Failure{sPath + ": cannot open: " + file.errorString().toStdString()};
     if (file.size() > kMaxFileBytes) return Failure{sPath + ": too large for a settings file"};
-    const QByteArray text = file.readAll();
+    const QByteArray bytes = file.readAll();
+    return FromText(std::string(bytes.constData(), static_cast<size_t>(bytes.size())), sPath);
+}
+
+ErrorOr<SettingsFile> SettingsFile::FromText(const std::string& sText, const std::string& sPath) {
+    if (static_cast<int64_t>(sText.size()) > kMaxFileBytes) return Failure{sPath + ": too large for a settings file"};
+    const QByteArray text = QByteArray::fromRawData(sText.data(), static_cast<qsizetype>(sText.size()));
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)

@@ -32,6 +32,8 @@ public:
     SettingsFile& operator=(SettingsFile&&) noexcept;
 
     static ErrorOr<SettingsFile> Load(const std::string& sPath);
+    // The same from the text of a file; `sName` names it in errors.
+    static ErrorOr<SettingsFile> FromText(const std::string& sText, const std::string& sName);
     ErrorOr<void> Save(const std::string& sPath) const;
 
     ErrorOr<void> Write(std::string_view sKey, const Variant& value,

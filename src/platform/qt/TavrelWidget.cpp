@@ -87,6 +87,7 @@ struct TavrelWidget::Impl final : Host, TavrelEvents {
     }
     ErrorOr<void> RequestDownload(const std::string& sTarget, DownloadKind /*kind*/,
                                   const std::string& sTag) override {
+        if (!bDownloadsAllowed) return Failure{"downloads are switched off"};
         return downloader.Request(sTarget, sTag);
     }
 
@@ -165,6 +166,7 @@ struct TavrelWidget::Impl final : Host, TavrelEvents {
     std::chrono::steady_clock::time_point lastFrame{};
     bool bModalMessages = true;
     bool bPresentFrames = true;
+    bool bDownloadsAllowed = true;
     bool bAcceptsParent = true;
     QPoint lastCursor;
 };
@@ -212,6 +214,9 @@ void TavrelWidget::SetEventSink(TavrelEvents* sink) {
 }
 void TavrelWidget::SetFramePacing(std::chrono::microseconds pacing) {
     impl_->pacing = pacing;
+}
+void TavrelWidget::SetDownloadsAllowed(bool bAllowed) {
+    impl_->bDownloadsAllowed = bAllowed;
 }
 void TavrelWidget::SetFramePresentation(bool bPresent) {
     impl_->bPresentFrames = bPresent;

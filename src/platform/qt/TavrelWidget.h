@@ -51,6 +51,8 @@ public:
     // Whether the extender accepts the "Parent" probe (icons saved as pictures) or refuses it
     // (icons saved as picture locations). Applies to the next instance.
     void SetAcceptsExtenderParent(bool bAccepts);
+    // Whether picture locations are fetched (the default); without, every request is refused.
+    void SetDownloadsAllowed(bool bAllowed);
 
     QSize sizeHint() const override;
 

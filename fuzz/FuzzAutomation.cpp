@@ -1,0 +1,83 @@
+// Calls of the automation interface made of the input: a member, a kind of call and a value of
+// some type each, then a paint.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "control/Automation.h"
+#include "control/Tavrel.h"
+#include "platform/NullHost.h"
+#include "platform/qt/OffscreenGui.h"
+#include "platform/qt/QtSurfaces.h"
+
+using namespace tavrel;
+
+namespace {
+
+// Reads the input a piece at a time; past its end everything is zero.
+struct Reader {
+    const uint8_t* data;
+    size_t size;
+    size_t at = 0;
+    uint8_t Byte() { return at < size ? data[at++] : 0; }
+    int32_t Int() {
+        uint32_t v = 0;
+        for (int i = 0; i < 4; ++i) v = v << 8 | Byte();
+        return static_cast<int32_t>(v);
+    }
+    std::string Text() {
+        const size_t n = Byte();
+        std::string s;
+        for (size_t i = 0; i < n && at < size; ++i) s += static_cast<char>(Byte());
+        return s;
+    }
+    bool Done() const { return at >= size; }
+};
+
+Variant ValueFrom(Reader& in) {
+    switch (in.Byte() % 7) {
+        case 0: return Variant{};
+        case 1: return Variant(in.Byte() % 2 == 1);
+        case 2: return Variant(static_cast<int16_t>(in.Int()));
+        case 3: return Variant(in.Int());
+        case 4: return Variant(static_cast<double>(in.Int()) / 7.0);
+        case 5: return Variant(in.Text());
+        default: {
+            const int32_t side = 1 + in.Byte() % 64;
+            return Variant(Picture(PixelImage{side, side, std::vector<uint32_t>(size_t(side) * side, 0xFF000000u | in.Byte())}));
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    // Kept for the life of the process: Qt cannot be torn down from the exit handlers.
+    static qt::OffscreenGui* gui = new qt::OffscreenGui(*argc, *argv);
+    (void)gui;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    NullHost host;
+    TavrelEvents events;
+    Tavrel control(host, events, qt::MakeSurface(120, 300), qt::MakeSurface(120, 69));
+    control.OnCreate();
+    control.InitDefaults();
+    control.OnResize();
+    Reader in{data, size};
+    const auto members = TavrelMembers();
+    for (int calls = 0; calls < 64 && !in.Done(); ++calls) {
+        const AutomationMember& member = members[in.Byte() % members.size()];
+        const std::string name = in.Byte() % 2 ? member.sName : in.Text();  // now and then a made-up name
+        switch (in.Byte() % 3) {
+            case 0: (void)GetProperty(control, name); break;
+            case 1: (void)PutProperty(control, name, ValueFrom(in)); break;
+            default: (void)CallMethod(control, name); break;
+        }
+        if (in.Byte() % 4 == 0) control.OnPaint();
+    }
+    control.OnPaint();
+    control.OnDestroy();
+    return 0;
+}

@@ -1,0 +1,34 @@
+// Tour scripts of any kind, run on the widget in the sandbox: no files, no downloads.
+#include <QCoreApplication>
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+
+#include "apps/common/ScriptRunner.h"
+#include "platform/qt/OffscreenGui.h"
+#include "platform/qt/TavrelWidget.h"
+
+using namespace tavrel;
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    // Kept for the life of the process: Qt cannot be torn down from the exit handlers.
+    static qt::OffscreenGui* gui = new qt::OffscreenGui(*argc, *argv);
+    (void)gui;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    qt::TavrelWidget widget;
+    widget.SetModalMessages(false);
+    widget.SetDownloadsAllowed(false);
+    widget.show();
+    std::ostringstream out, err;
+    apps::ScriptRunner runner(widget, out, err);
+    runner.Sandbox(true);
+    std::istringstream script(std::string(reinterpret_cast<const char*>(data), size));
+    runner.Run(script, "input");
+    // Controls a script replaced go when the event loop runs.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    return 0;
+}
