@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-wine
           libgtest-dev libgmock-dev googletest libbenchmark-dev
-          libgif-dev xvfb xdotool xauth)
+          libgif-dev xvfb xdotool xauth clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
