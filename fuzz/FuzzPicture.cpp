@@ -3,18 +3,11 @@
 #include <cstdint>
 #include <span>
 
-#include "platform/qt/OffscreenGui.h"
+#include "FuzzGui.h"
 #include "platform/qt/QtPictureCodec.h"
 #include "platform/qt/QtSurfaces.h"
 
 using namespace tavrel;
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    // Kept for the life of the process: Qt cannot be torn down from the exit handlers.
-    static qt::OffscreenGui* gui = new qt::OffscreenGui(*argc, *argv);
-    (void)gui;
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const qt::QtPictureCodec codec;

@@ -4,18 +4,11 @@
 #include <cstdint>
 #include <sstream>
 
+#include "FuzzGui.h"
 #include "apps/common/ScriptRunner.h"
-#include "platform/qt/OffscreenGui.h"
 #include "platform/qt/TavrelWidget.h"
 
 using namespace tavrel;
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    // Kept for the life of the process: Qt cannot be torn down from the exit handlers.
-    static qt::OffscreenGui* gui = new qt::OffscreenGui(*argc, *argv);
-    (void)gui;
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     qt::TavrelWidget widget;

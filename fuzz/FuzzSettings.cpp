@@ -3,23 +3,17 @@
 #include <cstdint>
 #include <string>
 
+#include "FuzzGui.h"
 #include "control/Tavrel.h"
 #include "platform/NullHost.h"
-#include "platform/qt/OffscreenGui.h"
 #include "platform/qt/QtSurfaces.h"
 #include "platform/qt/SettingsFile.h"
 
 using namespace tavrel;
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    // Kept for the life of the process: Qt cannot be torn down from the exit handlers.
-    static qt::OffscreenGui* gui = new qt::OffscreenGui(*argc, *argv);
-    (void)gui;
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto settings = qt::SettingsFile::FromText(std::string(reinterpret_cast<const char*>(data), size), "input");
+    auto settings =
+        qt::SettingsFile::FromText(std::string(reinterpret_cast<const char*>(data), size), "input");
     if (settings.IsError()) return 0;
     NullHost host;
     TavrelEvents events;

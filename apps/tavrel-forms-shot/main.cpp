@@ -13,7 +13,6 @@
 
 namespace {
 
-
 bool Shot(tavrel::Form& form, const std::string& path) {
     tavrel::qt::QtFormDialog dialog(form);
     dialog.show();

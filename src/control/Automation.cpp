@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "control/Tavrel.h"
+#include "platform/Text.h"
 
 namespace tavrel {
 
@@ -128,15 +129,6 @@ const std::array<AutomationMember, 19> kMembers = {{
      [](Tavrel& c) { return c.ShowAboutBox(); }, ""},
 }};
 
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 Failure NotFound(std::string_view sName) {
     return Failure{"Member not found: " + std::string(sName)};
 }
@@ -149,7 +141,7 @@ std::span<const AutomationMember> TavrelMembers() {
 
 const AutomationMember* FindMember(std::string_view sName) {
     for (const AutomationMember& member : kMembers)
-        if (SameName(member.sName, sName)) return &member;
+        if (EqualsIgnoringCase(member.sName, sName)) return &member;
     return nullptr;
 }
 

@@ -37,7 +37,9 @@ public:
         return {};
     }
     void MessageBoxEx(std::string_view, MessageIcon, std::string_view) override {}
-    ErrorOr<void> StartProgram(const std::string&, int16_t) override { return Failure{"no programs here"}; }
+    ErrorOr<void> StartProgram(const std::string&, int16_t) override {
+        return Failure{"no programs here"};
+    }
 
 private:
     int32_t lWidth_;

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "platform/Text.h"
+
 namespace tavrel::conversion {
 
 namespace {
@@ -14,15 +16,6 @@ Failure Mismatch() {
 }
 Failure Overflow() {
     return Failure{kOverflow};
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 std::string_view Trim(std::string_view s) {

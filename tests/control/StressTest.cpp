@@ -18,7 +18,9 @@ TEST(StressTest, RandomInputPropertiesAndResizes) {
     const char* configured = std::getenv("TAVREL_STRESS_STEPS");
     const int steps = configured ? std::atoi(configured) : 100000;
     std::mt19937 random(20261211);
-    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
 
     NullHost host(120, 300);
     struct Events final : TavrelEvents {
@@ -46,20 +48,38 @@ TEST(StressTest, RandomInputPropertiesAndResizes) {
         const int16_t button = static_cast<int16_t>(std::array<int, 4>{0, 1, 2, 4}[pick(0, 3)]);
         if (r < 600) {
             switch (pick(0, 3)) {
-                case 0: control.OnSurfaceMouseDown(button, 0, x, y); break;
-                case 1: control.OnSurfaceMouseMove(button, 0, x, y); break;
-                case 2: control.OnSurfaceMouseUp(button, 0, x, y); break;
-                default: control.OnSurfaceDblClick(); break;
+                case 0:
+                    control.OnSurfaceMouseDown(button, 0, x, y);
+                    break;
+                case 1:
+                    control.OnSurfaceMouseMove(button, 0, x, y);
+                    break;
+                case 2:
+                    control.OnSurfaceMouseUp(button, 0, x, y);
+                    break;
+                default:
+                    control.OnSurfaceDblClick();
+                    break;
             }
         } else if (r < 990) {
-            const AutomationMember& member = members[static_cast<size_t>(pick(0, static_cast<int>(members.size()) - 1))];
+            const AutomationMember& member =
+                members[static_cast<size_t>(pick(0, static_cast<int>(members.size()) - 1))];
             if (member.kind == AutomationMember::Kind::Method) {
                 (void)CallMethod(control, member.sName);
             } else if (member.type == AutomationMember::Type::Text) {
-                (void)PutProperty(control, member.sName, std::string(static_cast<size_t>(pick(0, 24)), static_cast<char>('A' + pick(0, 25))));
+                (void)PutProperty(control, member.sName,
+                                  std::string(static_cast<size_t>(pick(0, 24)),
+                                              static_cast<char>('A' + pick(0, 25))));
             } else if (member.type == AutomationMember::Type::Picture) {
                 const int side = pick(1, 48);
-                (void)PutProperty(control, member.sName, pick(0, 4) ? Picture(PixelImage{side, side, std::vector<uint32_t>(size_t(side) * side, 0xFF000000u | static_cast<uint32_t>(random()))}) : Picture());
+                (void)PutProperty(
+                    control, member.sName,
+                    pick(0, 4)
+                        ? Picture(PixelImage{
+                              side, side,
+                              std::vector<uint32_t>(size_t(side) * side,
+                                                    0xFF000000u | static_cast<uint32_t>(random()))})
+                        : Picture());
             } else if (member.type == AutomationMember::Type::Bool) {
                 (void)PutProperty(control, member.sName, pick(0, 3) != 0);
             } else {
@@ -73,7 +93,9 @@ TEST(StressTest, RandomInputPropertiesAndResizes) {
             control.OnPaint();
         }
         for (const AutomationMember& member : members)
-            if (member.get) ASSERT_FALSE(GetProperty(control, member.sName).IsError()) << member.sName << " at step " << step;
+            if (member.get)
+                ASSERT_FALSE(GetProperty(control, member.sName).IsError())
+                    << member.sName << " at step " << step;
         ASSERT_GE(control.MenusMax(), 0);
         ASSERT_LE(control.MenusMax(), 6);
         ASSERT_LE(control.MenuItemsMax(), 10);

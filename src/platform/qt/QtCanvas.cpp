@@ -114,10 +114,13 @@ public:
         // are drawn: Qt's own measure of it overflows, and drawing it all would take seconds.
         const LongText& layout = Layout(sText);
         for (size_t i = 0; i < layout.pieces.size(); ++i) {
-            const int64_t left = int64_t{x} + layout.offsets[i], right = int64_t{x} + layout.offsets[i + 1];
-            if (right < int64_t{clip.left} - kOverhang || left > int64_t{clip.right} + kOverhang) continue;
+            const int64_t left = int64_t{x} + layout.offsets[i],
+                          right = int64_t{x} + layout.offsets[i + 1];
+            if (right < int64_t{clip.left} - kOverhang || left > int64_t{clip.right} + kOverhang)
+                continue;
             const auto [start, length] = layout.pieces[i];
-            painter.drawText(QPoint(static_cast<int>(left), y + cell_.ascent), ToQString(sText.substr(start, length)));
+            painter.drawText(QPoint(static_cast<int>(left), y + cell_.ascent),
+                             ToQString(sText.substr(start, length)));
         }
     }
 
@@ -160,11 +163,14 @@ private:
     };
     const LongText& Layout(std::string_view sText) const {
         const size_t hash = std::hash<std::string_view>{}(sText);
-        if (long_.size == sText.size() && long_.hash == hash && !long_.offsets.empty()) return long_;
+        if (long_.size == sText.size() && long_.hash == hash && !long_.offsets.empty())
+            return long_;
         long_ = LongText{hash, sText.size(), {}, {0}, 0};
         for (size_t start = 0; start < sText.size();) {
             size_t end = std::min(sText.size(), start + kPiece);
-            while (end < sText.size() && end > start + 1 && (static_cast<unsigned char>(sText[end]) & 0xC0) == 0x80) --end;
+            while (end < sText.size() && end > start + 1 &&
+                   (static_cast<unsigned char>(sText[end]) & 0xC0) == 0x80)
+                --end;
             long_.pieces.emplace_back(start, end - start);
             long_.total += metrics_.horizontalAdvance(ToQString(sText.substr(start, end - start)));
             long_.offsets.push_back(long_.total);

@@ -54,18 +54,18 @@ CellMetrics CellMetricsFor(const QFont& font) {
     return CellMetrics{ascent, ascent + descent};
 }
 
-QFont FontFor(const FontSpec& spec) {
-    const bool bTahoma = spec.sName == "Tahoma";
+QFont FontFor(const FontSpec& wanted) {
+    const bool bTahoma = wanted.sName == "Tahoma";
     QFont font;
     if (!bTahoma || TahomaAvailable()) {
-        font.setFamily(QString::fromStdString(spec.sName));
+        font.setFamily(QString::fromStdString(wanted.sName));
     } else {
         font.setStyleHint(QFont::SansSerif);
         font.setFamily(QStringLiteral("sans-serif"));
     }
     // Points at 96 dots per inch: Tahoma 8.25 pt is 11 pixels.
-    font.setPixelSize(RoundHalfEven(std::clamp(spec.dPoints, 1.0, 500.0) * 96.0 / 72.0));
-    font.setBold(spec.bBold);
+    font.setPixelSize(RoundHalfEven(std::clamp(wanted.dPoints, 1.0, 500.0) * 96.0 / 72.0));
+    font.setBold(wanted.bBold);
     // Captions are drawn as classic controls draw them: crisp, without smoothing.
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
     font.setHintingPreference(QFont::PreferFullHinting);

@@ -6,10 +6,10 @@
 
 namespace tavrel::qt {
 
-// The Qt font for a font specification. Tahoma comes from the Tahoma-compatible font that
+// The Qt font for a font description. Tahoma comes from the Tahoma-compatible font that
 // Debian's fonts-wine installs; where that file is missing the bar prints in a sans-serif font,
 // with one warning on stderr.
-QFont FontFor(const FontSpec& spec);
+QFont FontFor(const FontSpec& wanted);
 
 // The character cell as classic Windows text measures it: ascent and descent from the font's
 // Windows metrics (OS/2 usWinAscent and usWinDescent), each rounded to whole pixels. Text heights

@@ -190,8 +190,10 @@ ErrorOr<SettingsFile> SettingsFile::Load(const std::string& sPath) {
 }
 
 ErrorOr<SettingsFile> SettingsFile::FromText(const std::string& sText, const std::string& sPath) {
-    if (static_cast<int64_t>(sText.size()) > kMaxFileBytes) return Failure{sPath + ": too large for a settings file"};
-    const QByteArray text = QByteArray::fromRawData(sText.data(), static_cast<qsizetype>(sText.size()));
+    if (static_cast<int64_t>(sText.size()) > kMaxFileBytes)
+        return Failure{sPath + ": too large for a settings file"};
+    const QByteArray text =
+        QByteArray::fromRawData(sText.data(), static_cast<qsizetype>(sText.size()));
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)
