@@ -135,6 +135,8 @@ TEST(ReentrancyTest, HandlersMayChangeAnythingWhileTheEventRuns) {
         {"MenusMax = 0", [](Tavrel& c) { c.MenusMax(0); }},
         {"MenuItemsMax = 0", [](Tavrel& c) { c.MenuItemsMax(0); }},
         {"MenuCur = 2", [](Tavrel& c) { c.MenuCur(2); }},
+        {"SetupCache", [](Tavrel& c) { c.SetupCache(); }},
+        {"Refresh", [](Tavrel& c) { (void)c.Refresh(); }},
         {"OnDestroy", [](Tavrel& c) { c.OnDestroy(); }},
     };
     for (const Case& c : cases) {
