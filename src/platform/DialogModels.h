@@ -4,7 +4,37 @@
 #include <functional>
 #include <string>
 
+#include "platform/Picture.h"
+
 namespace tavrel {
+
+// A caption that the user cannot change: labels and frames.
+struct Label {
+    std::string sCaption;
+};
+struct Frame {
+    std::string sCaption;
+};
+
+// An image holds a picture object, not a copy: what it is given is what it hands on.
+struct Image {
+    Picture picture;
+};
+
+// A push button; a click runs its handler.
+class Button {
+public:
+    explicit Button(std::string sCaption = "") : sCaption_(std::move(sCaption)) {}
+    const std::string& Caption() const { return sCaption_; }
+    void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
+    void Click() {
+        if (onClick_) onClick_();
+    }
+
+private:
+    std::string sCaption_;
+    std::function<void()> onClick_;
+};
 
 // A one-line text box: its text, a maximum length (0 for none) and a notification whenever the
 // text changes, whether typed or set by the program. Setting the text it already has changes

@@ -103,6 +103,9 @@ ErrorOr<T> ToInteger(const Variant& value) {
 
 }  // namespace
 
+ErrorOr<double> ToDouble(const Variant& value) {
+    return ToNumber(value);
+}
 ErrorOr<int32_t> ToInt32(const Variant& value) {
     return ToInteger<int32_t>(value);
 }

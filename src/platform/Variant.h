@@ -25,6 +25,7 @@ namespace conversion {
 inline constexpr const char* kTypeMismatch = "Type mismatch";
 inline constexpr const char* kOverflow = "Overflow";
 
+ErrorOr<double> ToDouble(const Variant& value);
 ErrorOr<int32_t> ToInt32(const Variant& value);
 ErrorOr<int16_t> ToInt16(const Variant& value);
 ErrorOr<bool> ToBool(const Variant& value);

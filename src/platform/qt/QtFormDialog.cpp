@@ -17,8 +17,6 @@ namespace tavrel::qt {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
 int Pixels(int32_t twips) {
     return twips / kTwipsPerPixel;
 }

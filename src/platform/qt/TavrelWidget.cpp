@@ -22,7 +22,6 @@ namespace tavrel::qt {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kInitialWidth = 120;
 constexpr int kInitialHeight = 300;
 
