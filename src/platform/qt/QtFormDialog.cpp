@@ -1,5 +1,7 @@
 #include "platform/qt/QtFormDialog.h"
 
+#include "platform/Surface.h"
+
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QCursor>
