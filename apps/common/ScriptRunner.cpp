@@ -132,6 +132,8 @@ struct ScriptRunner::Impl {
         Tavrel& control = widget.Control();
         if (bSandbox && (c == "load" || c == "save" || c == "shot" || c == "record"))
             Error("'" + c + "' is not allowed here");
+        for (const Extension& extension : extensions)
+            if (extension(c, w, RestAfter(line, 1))) return;
         if (c == "new") {
             need(0, 0);
             widget.NewInstance();
@@ -235,8 +237,6 @@ struct ScriptRunner::Impl {
         } else if (c == "echo") {
             out << RestAfter(line, 1) << std::endl;
         } else {
-            for (const Extension& extension : extensions)
-                if (extension(c, w, RestAfter(line, 1))) return;
             Error("unknown command '" + c + "'");
         }
     }

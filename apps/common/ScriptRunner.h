@@ -22,7 +22,8 @@ namespace tavrel::apps {
 // status 2; a refused property invocation is reported there too and the script goes on.
 class ScriptRunner {
 public:
-    // A command of another program's own: it answers false when the command is not its own, and
+    // A command of another program's own, asked before the commands above, so that a program may
+    // give one of them its own meaning: it answers false when the command is not its own, and
     // throws ScriptError for a bad one.
     using Extension =
         std::function<bool(const std::string& sCommand, const std::vector<std::string>& words,

@@ -1,6 +1,5 @@
 #include "platform/FileDialog.h"
 
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -17,22 +16,6 @@ bool AcceptsChoice(const OpenFileRequest& request, const std::string& sPath) {
     if (fs::is_directory(path, error)) return false;  // a folder is opened, not chosen
     if (request.bPathMustExist) return fs::is_directory(path.parent_path(), error);
     return true;
-}
-
-std::string AnyCasePattern(const std::string& sPattern) {
-    std::string out;
-    for (const char c : sPattern) {
-        const auto u = static_cast<unsigned char>(c);
-        if (std::isalpha(u)) {
-            out += '[';
-            out += static_cast<char>(std::tolower(u));
-            out += static_cast<char>(std::toupper(u));
-            out += ']';
-        } else {
-            out += c;
-        }
-    }
-    return out;
 }
 
 }  // namespace tavrel

@@ -41,8 +41,4 @@ public:
 // request allows is never accepted.
 bool AcceptsChoice(const OpenFileRequest& request, const std::string& sPath);
 
-// A pattern that matches what `sPattern` matches in any case: "*.ICO" gives "*.[iI][cC][oO]", for
-// file systems whose names are case-sensitive.
-std::string AnyCasePattern(const std::string& sPattern);
-
 }  // namespace tavrel

@@ -1,7 +1,5 @@
 #include "platform/qt/QtFormDialog.h"
 
-#include "platform/Surface.h"
-
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QCursor>
@@ -14,24 +12,11 @@
 #include <cstring>
 
 #include "platform/qt/QtFonts.h"
+#include "platform/qt/QtViews.h"
 
 namespace tavrel::qt {
 
 namespace {
-
-int Pixels(int32_t twips) {
-    return twips / kTwipsPerPixel;
-}
-
-QImage ToImage(const Picture& picture) {
-    const PixelImage* image = picture.Image();
-    if (image == nullptr) return QImage();
-    QImage out(image->width, image->height, QImage::Format_ARGB32);
-    for (int y = 0; y < image->height; ++y)
-        std::memcpy(out.scanLine(y), image->argb.data() + static_cast<size_t>(y) * image->width,
-                    image->width * 4u);
-    return out;
-}
 
 QColor ToQColor(Color color) {
     const Color bgr = ResolveColor(color);
@@ -60,7 +45,7 @@ QtFormDialog::QtFormDialog(Form& form, QWidget* parent) : QDialog(parent), form_
     setWindowTitle(QString::fromStdString(form.Caption()));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    if (!form.Icon().IsEmpty()) setWindowIcon(QIcon(QPixmap::fromImage(ToImage(form.Icon()))));
+    if (!form.Icon().IsEmpty()) setWindowIcon(QIcon(QPixmap::fromImage(ToQImage(form.Icon()))));
     setFixedSize(Pixels(form.ClientWidth()), Pixels(form.ClientHeight()));
     setMouseTracking(true);
     for (const DialogControl& control : form.Controls()) {
@@ -112,7 +97,7 @@ void QtFormDialog::Refresh() {
         if (control.bHandCursor) widget->setCursor(LinkCursor());
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             if (control.kind == DialogControl::Kind::Image && !control.picture.IsEmpty())
-                label->setPixmap(QPixmap::fromImage(ToImage(control.picture)));
+                label->setPixmap(QPixmap::fromImage(ToQImage(control.picture)));
             else
                 label->setText(QString::fromStdString(control.sCaption));
             QPalette palette = label->palette();
