@@ -32,6 +32,13 @@ int Usage(const std::string& why) {
     return 2;
 }
 
+// The offscreen platform cannot fix a window's size and says so for every fixed-size dialog; that
+// is no news to a script's reader.
+void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QStringLiteral("does not support propagateSizeHints"))) return;
+    std::cerr << qFormatLogMessage(type, context, message).toStdString() << std::endl;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -56,7 +63,10 @@ int main(int argc, char** argv) {
     const bool bScript = !options.sScript.empty();
     const bool bDisplay = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
     if (!bScript && !bDisplay) return Usage("the designer needs a display, or a --script");
-    if (bScript) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (bScript) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(QuietOffscreen);
+    }
     tavrel::qt::PrepareRuntimeDir();
     QApplication app(argc, argv);
 

@@ -95,6 +95,7 @@ void QtPropertySheet::Create(int index) {
     slot.page->OnChangedFlag([this] { UpdateApply(); });
     slot.view = new QtPropertyPageView(*slot.page, slot.tab);
     slot.tab->setFixedSize(slot.view->size());
+    slot.view->show();  // the tab may be on the screen already
     slot.page->SelectedControls(selection_);
     slot.page->SelectionChanged();
     slot.view->Sync();
