@@ -52,8 +52,8 @@ public:
                 Error(opened.Error().sReason);
         } else if (c == "save") {
             need(0, 1);
-            const auto saved = w.size() == 1 ? designer_.Save()
-                                             : designer_.SaveAs(QString::fromStdString(w[1]));
+            const auto saved =
+                w.size() == 1 ? designer_.Save() : designer_.SaveAs(QString::fromStdString(w[1]));
             if (saved.IsError()) Error(saved.Error().sReason);
         } else if (c == "sheet") {
             need(0, 0);
@@ -85,18 +85,17 @@ public:
             Show(w[1]);
         } else if (c == "changed") {
             need(0, 0);
-            out_ << "changed=" << (Sheet().CurrentPage().Changed() ? "True" : "False")
-                 << std::endl;
+            out_ << "changed=" << (Sheet().CurrentPage().Changed() ? "True" : "False") << std::endl;
         } else if (c == "apply" || c == "ok" || c == "cancel") {
             need(0, 0);
             qt::QtPropertySheet& sheet = Sheet();
             (c == "apply" ? sheet.ApplyButton()
-                          : c == "ok" ? sheet.OkButton() : sheet.CancelButton())
+             : c == "ok"  ? sheet.OkButton()
+                          : sheet.CancelButton())
                 .click();
         } else if (c == "sheetshot") {
             need(1, 1);
-            if (!Sheet().grab().save(QString::fromStdString(w[1])))
-                Error("cannot write " + w[1]);
+            if (!Sheet().grab().save(QString::fromStdString(w[1]))) Error("cannot write " + w[1]);
         } else {
             return false;
         }

@@ -44,8 +44,8 @@ DesignerWindow::DesignerWindow(FileDialog& iconDialog, bool bScript)
         }
     });
     file->addAction(QStringLiteral("Save &As..."), this, [this] {
-        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), file_,
-                                                          kSettingsFilter);
+        const QString path =
+            QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), file_, kSettingsFilter);
         if (path.isEmpty()) return;
         if (const auto saved = SaveAs(path); saved.IsError())
             Report(QString::fromStdString(saved.Error().sReason));
@@ -96,9 +96,9 @@ ErrorOr<void> DesignerWindow::SaveAs(const QString& path) {
 
 qt::QtPropertySheet& DesignerWindow::OpenSheet() {
     CloseSheet();
-    sheet_ = std::make_unique<qt::QtPropertySheet>(
-        pages::TavrelPropertyPages(iconDialog_, codec_),
-        std::vector<AutomationObject*>{&automation_}, this);
+    sheet_ =
+        std::make_unique<qt::QtPropertySheet>(pages::TavrelPropertyPages(iconDialog_, codec_),
+                                              std::vector<AutomationObject*>{&automation_}, this);
     sheet_->setWindowTitle(QStringLiteral("Tavrel Properties"));
     if (bScript_) {
         sheet_->show();

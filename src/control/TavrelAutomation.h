@@ -13,7 +13,8 @@ class Tavrel;
 // holding the old one.
 class TavrelAutomation final : public AutomationObject {
 public:
-    explicit TavrelAutomation(Tavrel& control) : current_([&control]() -> Tavrel& { return control; }) {}
+    explicit TavrelAutomation(Tavrel& control)
+        : current_([&control]() -> Tavrel& { return control; }) {}
     explicit TavrelAutomation(std::function<Tavrel&()> current) : current_(std::move(current)) {}
     ErrorOr<Variant> Get(std::string_view sName) override;
     ErrorOr<void> Put(std::string_view sName, const Variant& value) override;

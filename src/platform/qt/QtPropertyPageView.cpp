@@ -29,13 +29,16 @@ struct WidgetMaker {
     QWidget* operator()(Frame* frame) const {
         return new QGroupBox(ToQString(frame->sCaption), &view);
     }
-    QWidget* operator()(Label* label) const { return new QLabel(ToQString(label->sCaption), &view); }
+    QWidget* operator()(Label* label) const {
+        return new QLabel(ToQString(label->sCaption), &view);
+    }
     QWidget* operator()(TextBox* box) const {
         auto* edit = new QLineEdit(&view);
-        QObject::connect(edit, &QLineEdit::textEdited, &view, [view = &view, box](const QString& text) {
-            box->Text(text.toStdString());
-            view->Sync();
-        });
+        QObject::connect(edit, &QLineEdit::textEdited, &view,
+                         [view = &view, box](const QString& text) {
+                             box->Text(text.toStdString());
+                             view->Sync();
+                         });
         return edit;
     }
     QWidget* operator()(Spinner* spinner) const {
@@ -44,15 +47,17 @@ struct WidgetMaker {
         bar->setPageStep(1);
         // The arrows move the model; the bar then stands where the model says, whatever range
         // the bar itself could show.
-        QObject::connect(bar, &QAbstractSlider::actionTriggered, &view, [view = &view, bar, spinner](int a) {
-            if (a == QAbstractSlider::SliderSingleStepSub || a == QAbstractSlider::SliderPageStepSub)
-                spinner->UpArrow();
-            else if (a == QAbstractSlider::SliderSingleStepAdd ||
-                     a == QAbstractSlider::SliderPageStepAdd)
-                spinner->DownArrow();
-            view->Sync();
-            bar->setSliderPosition(spinner->Value());
-        });
+        QObject::connect(bar, &QAbstractSlider::actionTriggered, &view,
+                         [view = &view, bar, spinner](int a) {
+                             if (a == QAbstractSlider::SliderSingleStepSub ||
+                                 a == QAbstractSlider::SliderPageStepSub)
+                                 spinner->UpArrow();
+                             else if (a == QAbstractSlider::SliderSingleStepAdd ||
+                                      a == QAbstractSlider::SliderPageStepAdd)
+                                 spinner->DownArrow();
+                             view->Sync();
+                             bar->setSliderPosition(spinner->Value());
+                         });
         return bar;
     }
     QWidget* operator()(Image*) const {

@@ -178,7 +178,8 @@ TEST_F(IconDialogTest, AMissingFolderKeepsTheDialogOpen) {
     EXPECT_TRUE(dialog->isVisible());
 
     dialog->selectFile(QString::fromStdString((folder / "new.ico").string()));
-    QMetaObject::invokeMethod(dialog.get(), "accept");  // a file that does not exist yet, in a folder that does
+    QMetaObject::invokeMethod(dialog.get(),
+                              "accept");  // a file that does not exist yet, in a folder that does
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
