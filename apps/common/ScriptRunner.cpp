@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <cmath>
+#include <fstream>
+#include <iostream>
 #include <optional>
 #include <sstream>
 
@@ -272,6 +274,16 @@ void ScriptRunner::ShowNotifications(bool bShow) {
 }
 void ScriptRunner::AddCommands(Extension extension) {
     impl_->extensions.push_back(std::move(extension));
+}
+
+int ScriptRunner::RunFile(const std::string& sPath) {
+    if (sPath == "-") return Run(std::cin, "-");
+    std::ifstream script(sPath);
+    if (!script) {
+        impl_->err << "cannot read " << sPath << std::endl;
+        return 2;
+    }
+    return Run(script, sPath);
 }
 
 int ScriptRunner::Run(std::istream& script, const std::string& sName) {

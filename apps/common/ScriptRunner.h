@@ -44,6 +44,9 @@ public:
 
     // 0 when the script ran to its end, 2 after a script error.
     int Run(std::istream& script, const std::string& sName);
+    // The script in a file, or on standard input for "-"; a file that cannot be read is said on
+    // `err` and gives 2.
+    int RunFile(const std::string& sPath);
 
     // Helpers for extensions.
     static double Number(const std::string& sWord);

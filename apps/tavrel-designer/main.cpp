@@ -5,7 +5,6 @@
 // nothing is modal, so that the sheet can be driven from the script.
 #include <QApplication>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -85,8 +84,5 @@ int main(int argc, char** argv) {
     tavrel::apps::ScriptRunner runner(designer.Bar(), std::cout, std::cerr);
     runner.ShowNotifications(options.bNotify);
     runner.AddCommands(tavrel::apps::DesignerCommands(designer, scriptedDialog, std::cout));
-    if (options.sScript == "-") return runner.Run(std::cin, "-");
-    std::ifstream script(options.sScript);
-    if (!script) return Usage("cannot read " + options.sScript);
-    return runner.Run(script, options.sScript);
+    return runner.RunFile(options.sScript);
 }

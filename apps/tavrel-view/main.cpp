@@ -8,7 +8,6 @@
 #include <QResizeEvent>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -110,13 +109,7 @@ int main(int argc, char** argv) {
     if (bScript) {
         tavrel::apps::ScriptRunner runner(bar, std::cout, std::cerr);
         runner.ShowNotifications(options.bNotify);
-        if (options.sScript == "-") return runner.Run(std::cin, "-");
-        std::ifstream script(options.sScript);
-        if (!script) {
-            std::fprintf(stderr, "tavrel-view: cannot read %s\n", options.sScript.c_str());
-            return 2;
-        }
-        return runner.Run(script, options.sScript);
+        return runner.RunFile(options.sScript);
     }
     QObject::connect(
         &bar, &tavrel::qt::TavrelWidget::MenuItemClick, &window, [](int menu, int item) {

@@ -24,13 +24,13 @@ MenuItemObjects::MenuItemObjects(FileDialog& fileDialog, const PictureCodec& cod
 }
 
 void MenuItemObjects::SelectionChanged() {
-    Step([&] { LoadText(txtMenuItemCaption, "MenuItemCaption"); });
+    LoadTexts({{txtMenuItemCaption, "MenuItemCaption"}});
     Step([&] { imgPicture.picture = Unwrap(conversion::ToPicture(Read("MenuItemIcon"))); });
 }
 
 // An empty preview hands the control the empty picture.
 void MenuItemObjects::ApplyChanges() {
-    Step([&] { ApplyText(txtMenuItemCaption, "MenuItemCaption"); });
+    ApplyTexts({{txtMenuItemCaption, "MenuItemCaption"}});
     Step([&] { WriteRef("MenuItemIcon", imgPicture.picture); });
 }
 

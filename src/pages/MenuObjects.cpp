@@ -33,17 +33,17 @@ MenuObjects::MenuObjects() : PropertyPage(kCaption, kPageWidth, kPageHeight) {
 }
 
 void MenuObjects::SelectionChanged() {
-    Step([&] { LoadText(txtMenuItemsMax, "MenuItemsMax"); });
-    Step([&] { LoadText(txtMenuItemCur, "MenuItemCur"); });
-    Step([&] { LoadText(txtMenuCaption, "MenuCaption"); });
+    LoadTexts({{txtMenuItemsMax, "MenuItemsMax"},
+               {txtMenuItemCur, "MenuItemCur"},
+               {txtMenuCaption, "MenuCaption"}});
 }
 
 // The number of items goes first, so that a current item that fits the new number is accepted in
 // the same apply.
 void MenuObjects::ApplyChanges() {
-    Step([&] { ApplyText(txtMenuItemsMax, "MenuItemsMax"); });
-    Step([&] { ApplyText(txtMenuItemCur, "MenuItemCur"); });
-    Step([&] { ApplyText(txtMenuCaption, "MenuCaption"); });
+    ApplyTexts({{txtMenuItemsMax, "MenuItemsMax"},
+                {txtMenuItemCur, "MenuItemCur"},
+                {txtMenuCaption, "MenuCaption"}});
 }
 
 void MenuObjects::VScroll1_Change() {

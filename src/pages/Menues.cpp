@@ -46,15 +46,13 @@ Menues::Menues() : PropertyPage(kCaption, kPageWidth, kPageHeight) {
 }
 
 void Menues::SelectionChanged() {
-    Step([&] { LoadText(txtMenuStartup, "MenuStartup"); });
-    Step([&] { LoadText(txtMenusMax, "MenusMax"); });
-    Step([&] { LoadText(txtMenuCur, "MenuCur"); });
+    LoadTexts(
+        {{txtMenuStartup, "MenuStartup"}, {txtMenusMax, "MenusMax"}, {txtMenuCur, "MenuCur"}});
 }
 
 void Menues::ApplyChanges() {
-    Step([&] { ApplyText(txtMenuStartup, "MenuStartup"); });
-    Step([&] { ApplyText(txtMenusMax, "MenusMax"); });
-    Step([&] { ApplyText(txtMenuCur, "MenuCur"); });
+    ApplyTexts(
+        {{txtMenuStartup, "MenuStartup"}, {txtMenusMax, "MenusMax"}, {txtMenuCur, "MenuCur"}});
 }
 
 // The current menu can go no higher than the number of menus in its box. While that box holds

@@ -38,12 +38,13 @@ void PropertyPage::WriteRef(std::string_view sProperty, const Variant& value) co
     Unwrap(FirstSelected().PutRef(sProperty, value));
 }
 
-void PropertyPage::LoadText(TextBox& box, std::string_view sProperty) const {
-    box.Text(Unwrap(conversion::ToText(Read(sProperty))));
+void PropertyPage::LoadTexts(std::initializer_list<TextBinding> bindings) const {
+    for (const TextBinding& b : bindings)
+        Step([&] { b.box.Text(Unwrap(conversion::ToText(Read(b.sProperty)))); });
 }
 
-void PropertyPage::ApplyText(const TextBox& box, std::string_view sProperty) const {
-    Write(sProperty, box.Text());
+void PropertyPage::ApplyTexts(std::initializer_list<TextBinding> bindings) const {
+    for (const TextBinding& b : bindings) Step([&] { Write(b.sProperty, b.box.Text()); });
 }
 
 void PropertyPage::MarkChangedOnEdit(TextBox& box) {

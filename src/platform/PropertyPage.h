@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -66,9 +67,14 @@ protected:
     Variant Read(std::string_view sProperty) const;
     void Write(std::string_view sProperty, const Variant& value) const;
     void WriteRef(std::string_view sProperty, const Variant& value) const;
-    // A text box showing the property as text.
-    void LoadText(TextBox& box, std::string_view sProperty) const;
-    void ApplyText(const TextBox& box, std::string_view sProperty) const;
+    // Text boxes showing properties as text, loaded or applied in the order given, each a step
+    // of its own.
+    struct TextBinding {
+        TextBox& box;
+        const char* sProperty;
+    };
+    void LoadTexts(std::initializer_list<TextBinding> bindings) const;
+    void ApplyTexts(std::initializer_list<TextBinding> bindings) const;
 
     // Every change of the box's text, typed, spun or loaded, marks the page changed.
     void MarkChangedOnEdit(TextBox& box);
