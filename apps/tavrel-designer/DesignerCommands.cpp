@@ -88,7 +88,7 @@ public:
             out_ << "changed=" << (Sheet().CurrentPage().Changed() ? "True" : "False") << std::endl;
         } else if (c == "apply" || c == "ok" || c == "cancel") {
             need(0, 0);
-            qt::QtPropertySheet& sheet = Sheet();
+            const qt::QtPropertySheet& sheet = Sheet();
             (c == "apply" ? sheet.ApplyButton()
              : c == "ok"  ? sheet.OkButton()
                           : sheet.CancelButton())
