@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -21,17 +22,21 @@
 #include "platform/qt/QtPropertyPageView.h"
 #include "platform/qt/QtPropertySheet.h"
 #include "support/ControlFixture.h"
+#include "support/IconFiles.h"
 
 namespace tavrel::qt {
 namespace {
 
 namespace fs = std::filesystem;
 
-class NoDialog : public FileDialog {
+// Cancels, unless the test has given it a file to answer.
+class AnsweringDialog : public FileDialog {
 public:
     ErrorOr<std::string> GetOpenFileName(const OpenFileRequest&) override {
-        return Failure{"cancelled"};
+        if (sAnswer.empty()) return Failure{"cancelled"};
+        return sAnswer;
     }
+    std::string sAnswer;
 };
 
 class PropertySheetTest : public testing::ControlFixture {
@@ -51,7 +56,7 @@ protected:
     }
 
     TavrelAutomation automation{control};
-    NoDialog dialog;
+    AnsweringDialog dialog;
     QtPictureCodec codec;
 };
 
@@ -126,6 +131,28 @@ TEST_F(PropertySheetTest, TypedValueReachesTheControlOnOk) {
     TypeInto(Widget<QLineEdit>(*second, "txtMenuCaption"), "Lost");
     second->CancelButton().click();
     EXPECT_EQ(control.MenuCaption(), "Reports");
+}
+
+TEST_F(PropertySheetTest, BrowsedIconShowsInThePreviewAndReachesTheControlOnApply) {
+    const fs::path icon =
+        fs::temp_directory_path() / ("tavrel-sheet-" + std::to_string(::getpid()) + ".ico");
+    dialog.sAnswer = testing::WriteIconFile(icon, 0xFF2040C0);
+    const auto sheet = NewSheet();
+    sheet->show();
+    ASSERT_TRUE(sheet->ShowPage("MenuItemObjects"));
+    sheet->ApplyButton().click();
+    const Picture before = control.MenuItemIcon();
+
+    Widget<QPushButton>(*sheet, "cmdBrowse").click();
+    const QPixmap shown = Widget<QLabel>(*sheet, "imgPicture").pixmap();
+    ASSERT_EQ(shown.size(), QSize(32, 32));
+    EXPECT_EQ(shown.toImage().pixelColor(16, 16), QColor(0x20, 0x40, 0xC0));
+    EXPECT_TRUE(control.MenuItemIcon() == before);
+    EXPECT_TRUE(sheet->ApplyButton().isEnabled());
+    sheet->ApplyButton().click();
+    EXPECT_FALSE(control.MenuItemIcon() == before);
+    EXPECT_EQ(control.MenuItemIcon().Width(), 32);
+    fs::remove(icon);
 }
 
 class IconDialogTest : public ::testing::Test {
