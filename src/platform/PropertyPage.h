@@ -89,10 +89,6 @@ private:
     std::function<void()> onChangedFlag_;
 };
 
-}  // namespace tavrel
-
-namespace tavrel {
-
 // A page as a sheet lists it before it exists: its tab title and how to make it.
 struct PropertyPageEntry {
     std::string sName;
