@@ -1,11 +1,11 @@
 #include "pages/MenuObjects.h"
 
+#include "control/TavrelConstants.h"
 #include "pages/PageRules.h"
 
 namespace tavrel::pages {
 
 namespace {
-constexpr int32_t kMostItems = 10;
 constexpr int32_t kLeft = 360;
 constexpr int32_t kSecondColumn = 2760;
 constexpr int32_t kBoxWidth = 1095;
@@ -26,8 +26,8 @@ MenuObjects::MenuObjects() : PropertyPage(kCaption, kPageWidth, kPageHeight) {
     txtMenuItemsMax.MaxLength(2);
     for (TextBox* box : {&txtMenuCaption, &txtMenuItemCur, &txtMenuItemsMax})
         MarkChangedOnEdit(*box);
-    SetUpSpinner(VScroll1, kMostItems);
-    SetUpSpinner(VScroll2, kMostItems);
+    SetUpSpinner(VScroll1, kMaxMenuItems);
+    SetUpSpinner(VScroll2, kMaxMenuItems);
     VScroll1.OnChange([this] { VScroll1_Change(); });
     VScroll2.OnChange([this] { VScroll2_Change(); });
 }

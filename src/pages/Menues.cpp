@@ -1,11 +1,11 @@
 #include "pages/Menues.h"
 
+#include "control/TavrelConstants.h"
 #include "pages/PageRules.h"
 
 namespace tavrel::pages {
 
 namespace {
-constexpr int32_t kMostMenus = 6;
 constexpr int32_t kColumnWidth = 1620;
 constexpr int32_t kLeft = 300;
 constexpr int32_t kLabelTop = 840;
@@ -33,7 +33,7 @@ Menues::Menues() : PropertyPage(kCaption, kPageWidth, kPageHeight) {
     for (const Column& column : columns) {
         column.box->MaxLength(1);
         MarkChangedOnEdit(*column.box);
-        SetUpSpinner(*column.spinner, kMostMenus);
+        SetUpSpinner(*column.spinner, kMaxMenus);
         Place(column.sLabel, lLeft, kLabelTop, kColumnWidth - 120, 255, column.label);
         Place(column.sBox, lLeft, kBoxTop, kBoxWidth, kSpinnerHeight, column.box);
         Place(column.sSpinner, lLeft + kBoxWidth, kBoxTop, kSpinnerWidth, kSpinnerHeight,
