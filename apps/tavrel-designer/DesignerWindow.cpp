@@ -33,23 +33,12 @@ DesignerWindow::DesignerWindow(FileDialog& iconDialog, bool bScript)
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("&Save"), this, [this] {
-        if (file_.isEmpty()) {
-            const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"),
-                                                              QString(), kSettingsFilter);
-            if (path.isEmpty()) return;
-            if (const auto saved = SaveAs(path); saved.IsError())
-                Report(QString::fromStdString(saved.Error().sReason));
-        } else if (const auto saved = Save(); saved.IsError()) {
-            Report(QString::fromStdString(saved.Error().sReason));
-        }
+        if (file_.isEmpty())
+            AskAndSaveAs();
+        else
+            ReportIfFailed(Save());
     });
-    file->addAction(QStringLiteral("Save &As..."), this, [this] {
-        const QString path =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), file_, kSettingsFilter);
-        if (path.isEmpty()) return;
-        if (const auto saved = SaveAs(path); saved.IsError())
-            Report(QString::fromStdString(saved.Error().sReason));
-    });
+    file->addAction(QStringLiteral("Save &As..."), this, [this] { AskAndSaveAs(); });
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
     QMenu* control = menuBar()->addMenu(QStringLiteral("&Control"));
@@ -65,10 +54,7 @@ DesignerWindow::~DesignerWindow() {
 ErrorOr<void> DesignerWindow::Open(const QString& path) {
     CloseSheet();
     const ErrorOr<void> loaded = bar_->LoadInstance(path);
-    if (loaded.IsError()) {
-        Report(QString::fromStdString(loaded.Error().sReason));
-        return loaded;
-    }
+    if (loaded.IsError()) return loaded;
     file_ = path;
     UpdateTitle();
     return {};
@@ -117,8 +103,17 @@ void DesignerWindow::CloseSheet() {
 }
 
 void DesignerWindow::About() {
-    if (const auto shown = bar_->Control().ShowAboutBox(); shown.IsError())
-        Report(QString::fromStdString(shown.Error().sReason));
+    ReportIfFailed(bar_->Control().ShowAboutBox());
+}
+
+void DesignerWindow::AskAndSaveAs() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), file_, kSettingsFilter);
+    if (!path.isEmpty()) ReportIfFailed(SaveAs(path));
+}
+
+void DesignerWindow::ReportIfFailed(const ErrorOr<void>& result) {
+    if (result.IsError()) Report(QString::fromStdString(result.Error().sReason));
 }
 
 void DesignerWindow::Report(const QString& what) {

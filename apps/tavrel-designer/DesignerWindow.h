@@ -24,8 +24,8 @@ public:
 
     qt::TavrelWidget& Bar() { return *bar_; }
 
-    // Loads the settings file into a new control; on failure the current control stays, the
-    // failure is reported and the file is not the one Save writes to.
+    // Loads the settings file into a new control; on failure the current control stays and the
+    // file is not the one Save writes to.
     ErrorOr<void> Open(const QString& path);
     void New();
     // To the file loaded or last saved as; a Failure when there is none.
@@ -43,6 +43,9 @@ public:
     void Report(const QString& what);
 
 private:
+    // Asks for a file name, as the menu's Save As does.
+    void AskAndSaveAs();
+    void ReportIfFailed(const ErrorOr<void>& result);
     void CloseSheet();
     void UpdateTitle();
 

@@ -77,7 +77,9 @@ int main(int argc, char** argv) {
     designer.Bar().SetAcceptsExtenderParent(!options.bIconsAsLocations);
     designer.New();
     if (!options.sSettings.empty())
-        (void)designer.Open(QString::fromStdString(options.sSettings));  // reported by Open
+        if (const auto opened = designer.Open(QString::fromStdString(options.sSettings));
+            opened.IsError())
+            designer.Report(QString::fromStdString(opened.Error().sReason));
     designer.show();
 
     if (!bScript) return app.exec();
