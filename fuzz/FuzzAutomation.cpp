@@ -4,12 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "FuzzControl.h"
 #include "FuzzGui.h"
 #include "FuzzReader.h"
 #include "control/Automation.h"
-#include "control/Tavrel.h"
-#include "platform/NullHost.h"
-#include "platform/qt/QtSurfaces.h"
 
 using namespace tavrel;
 
@@ -40,12 +38,8 @@ Variant ValueFrom(Reader& in) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    NullHost host;
-    TavrelEvents events;
-    Tavrel control(host, events, qt::MakeSurface(120, 300), qt::MakeSurface(120, 69));
-    control.OnCreate();
-    control.InitDefaults();
-    control.OnResize();
+    FuzzControl fuzz;
+    Tavrel& control = fuzz.control;
     Reader in{data, size};
     const auto members = TavrelMembers();
     for (int calls = 0; calls < 64 && !in.Done(); ++calls) {
@@ -66,6 +60,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (in.Byte() % 4 == 0) control.OnPaint();
     }
     control.OnPaint();
-    control.OnDestroy();
     return 0;
 }

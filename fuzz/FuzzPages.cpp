@@ -6,14 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "FuzzControl.h"
 #include "FuzzGui.h"
 #include "FuzzReader.h"
-#include "control/Tavrel.h"
 #include "control/TavrelAutomation.h"
 #include "pages/PropertyPages.h"
-#include "platform/NullHost.h"
 #include "platform/qt/QtPictureCodec.h"
-#include "platform/qt/QtSurfaces.h"
 
 using namespace tavrel;
 
@@ -32,12 +30,8 @@ public:
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    NullHost host;
-    TavrelEvents events;
-    Tavrel control(host, events, qt::MakeSurface(120, 300), qt::MakeSurface(120, 69));
-    control.OnCreate();
-    control.InitDefaults();
-    control.OnResize();
+    FuzzControl fuzz;
+    Tavrel& control = fuzz.control;
     TavrelAutomation automation(control);
     NowhereDialog dialog;
     const qt::QtPictureCodec codec;
@@ -77,6 +71,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     control.OnPaint();
     pages.clear();
-    control.OnDestroy();
     return 0;
 }

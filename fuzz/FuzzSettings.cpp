@@ -3,10 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "FuzzControl.h"
 #include "FuzzGui.h"
-#include "control/Tavrel.h"
-#include "platform/NullHost.h"
-#include "platform/qt/QtSurfaces.h"
 #include "platform/qt/SettingsFile.h"
 
 using namespace tavrel;
@@ -15,15 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto settings =
         qt::SettingsFile::FromText(std::string(reinterpret_cast<const char*>(data), size), "input");
     if (settings.IsError()) return 0;
-    NullHost host;
-    TavrelEvents events;
-    Tavrel control(host, events, qt::MakeSurface(120, 300), qt::MakeSurface(120, 69));
-    control.OnCreate();
-    control.LoadSettings(settings.Value());
-    control.OnResize();
-    control.OnPaint();
+    FuzzControl fuzz(&settings.Value());
+    fuzz.control.OnPaint();
     qt::SettingsFile again;
-    control.SaveSettings(again);
-    control.OnDestroy();
+    fuzz.control.SaveSettings(again);
     return 0;
 }
