@@ -12,6 +12,7 @@
 #include "pages/Menues.h"
 #include "pages/PropertyPages.h"
 #include "platform/qt/QtPictureCodec.h"
+#include "support/AnsweringFileDialog.h"
 #include "support/ControlFixture.h"
 #include "support/IconFiles.h"
 
@@ -19,23 +20,10 @@ namespace tavrel::pages {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::AnsweringFileDialog;
 using testing::ControlFixture;
 using testing::RecordingEvents;
 using testing::RecordingHost;
-
-// The file dialog's answer, chosen by the test; it remembers what it was asked.
-class AnsweringFileDialog : public FileDialog {
-public:
-    ErrorOr<std::string> GetOpenFileName(const OpenFileRequest& request) override {
-        ++calls;
-        asked = request;
-        if (!answer) return Failure{"cancelled"};
-        return *answer;
-    }
-    std::optional<std::string> answer;
-    OpenFileRequest asked;
-    int calls = 0;
-};
 
 // A control shown to a page as the host's first selected control.
 class PageTest : public ControlFixture {

@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <cstring>
 
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtViews.h"

@@ -21,6 +21,7 @@
 #include "platform/qt/QtPictureCodec.h"
 #include "platform/qt/QtPropertyPageView.h"
 #include "platform/qt/QtPropertySheet.h"
+#include "support/AnsweringFileDialog.h"
 #include "support/ControlFixture.h"
 #include "support/IconFiles.h"
 
@@ -28,16 +29,6 @@ namespace tavrel::qt {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Cancels, unless the test has given it a file to answer.
-class AnsweringDialog : public FileDialog {
-public:
-    ErrorOr<std::string> GetOpenFileName(const OpenFileRequest&) override {
-        if (sAnswer.empty()) return Failure{"cancelled"};
-        return sAnswer;
-    }
-    std::string sAnswer;
-};
 
 class PropertySheetTest : public testing::ControlFixture {
 protected:
@@ -56,7 +47,7 @@ protected:
     }
 
     TavrelAutomation automation{control};
-    AnsweringDialog dialog;
+    testing::AnsweringFileDialog dialog;
     QtPictureCodec codec;
 };
 
@@ -136,7 +127,7 @@ TEST_F(PropertySheetTest, TypedValueReachesTheControlOnOk) {
 TEST_F(PropertySheetTest, BrowsedIconShowsInThePreviewAndReachesTheControlOnApply) {
     const fs::path icon =
         fs::temp_directory_path() / ("tavrel-sheet-" + std::to_string(::getpid()) + ".ico");
-    dialog.sAnswer = testing::WriteIconFile(icon, 0xFF2040C0);
+    dialog.answer = testing::WriteIconFile(icon, 0xFF2040C0);
     const auto sheet = NewSheet();
     sheet->show();
     ASSERT_TRUE(sheet->ShowPage("MenuItemObjects"));
